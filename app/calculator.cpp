@@ -1,0 +1,26 @@
+#include "app/calculator.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace app {
+
+void StartCalculator()
+{
+#ifdef Q_OS_WIN
+    const QStringList candidates{QStringLiteral("calc.exe")};
+#else
+    const QStringList candidates{
+        QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("mate-calc"),
+        QStringLiteral("galculator"), QStringLiteral("qalculate-gtk"), QStringLiteral("qalculate-qt"),
+        QStringLiteral("speedcrunch"), QStringLiteral("xfce4-calculator"), QStringLiteral("xcalc")};
+#endif
+    for (const QString& name : candidates) {
+        const QString path = QStandardPaths::findExecutable(name);
+        if (!path.isEmpty() && QProcess::startDetached(path, {}))
+            return;
+    }
+}
+
+} // namespace app

@@ -1,0 +1,28 @@
+#include "controls/labelled_edit.h"
+
+#include "values/errors.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace controls {
+
+QLabel* EditCaption(const QLineEdit* edit)
+{
+    const QWidget* scope = edit->window();
+    for (QLabel* label : scope->findChildren<QLabel*>()) {
+        if (label->buddy() == edit)
+            return label;
+    }
+    return nullptr;
+}
+
+void SetEditCaption(const QLineEdit* edit, const QString& caption)
+{
+    QLabel* label = EditCaption(edit);
+    if (!label)
+        throw values::ResourceError(QStringLiteral("Поле %1 без подписи").arg(edit->objectName()));
+    label->setText(caption);
+}
+
+} // namespace controls

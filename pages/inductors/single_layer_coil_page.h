@@ -1,0 +1,14 @@
+#pragma once
+
+#include "controls/page.h"
+
+namespace pages {
+
+class SingleLayerCoilPage : public controls::Page {
+    Q_OBJECT
+
+public:
+    explicit SingleLayerCoilPage(QWidget* parent = nullptr);
+};
+
+} // namespace pages

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "controls/page.h"
+
+namespace pages {
+
+class AddedResistorPage : public controls::Page {
+    Q_OBJECT
+
+public:
+    explicit AddedResistorPage(QWidget* parent = nullptr);
+};
+
+} // namespace pages

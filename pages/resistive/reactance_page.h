@@ -1,0 +1,14 @@
+#pragma once
+
+#include "controls/page.h"
+
+namespace pages {
+
+class ReactancePage : public controls::Page {
+    Q_OBJECT
+
+public:
+    explicit ReactancePage(QWidget* parent = nullptr);
+};
+
+} // namespace pages

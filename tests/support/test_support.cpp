@@ -1,0 +1,113 @@
+#include "support/test_support.h"
+
+#include "app/error_reporter.h"
+#include "app/main_window.h"
+#include "controls/radio_group.h"
+#include "values/number_text.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace testing {
+
+CapturedErrors::CapturedErrors()
+{
+    previous_ = app::SetErrorReporter([this](const QString& message) { messages_ << message; });
+}
+
+CapturedErrors::~CapturedErrors()
+{
+    app::SetErrorReporter(previous_);
+}
+
+DecimalSeparatorScope::DecimalSeparatorScope(QChar separator) : previous_(values::DecimalSeparator())
+{
+    values::SetDecimalSeparator(separator);
+}
+
+DecimalSeparatorScope::~DecimalSeparatorScope()
+{
+    values::SetDecimalSeparator(previous_);
+}
+
+void OpenPage(app::MainWindow& window, const QString& menuItem)
+{
+    Find<QAction>(&window, menuItem)->trigger();
+}
+
+void Retype(QLineEdit* edit, const QString& text)
+{
+    if (edit->isReadOnly())
+        qFatal("%s is read-only", qPrintable(edit->objectName()));
+    edit->setFocus();
+    edit->end(false);
+    for (int guard = 0; guard < 1000 && !edit->text().isEmpty() && edit->text() != QLatin1String("0"); ++guard) {
+        edit->end(false);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    }
+    // "0" is what an emptied edit holds; select it so the first key replaces it.
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void Type(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    QTest::keyClicks(edit, text);
+}
+
+void Choose(QComboBox* combo, int index)
+{
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex item = view->model()->index(index, combo->modelColumn(), view->rootIndex());
+    view->scrollTo(item);
+    const QPoint centre = view->visualRect(item).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+    if (combo->view()->isVisible())
+        combo->hidePopup();
+}
+
+void Choose(QComboBox* combo, const QString& itemText)
+{
+    const int index = combo->findText(itemText);
+    if (index < 0)
+        qFatal("%s has no item %s", qPrintable(combo->objectName()), qPrintable(itemText));
+    Choose(combo, index);
+}
+
+void ClickItem(QGroupBox* group, int index)
+{
+    controls::RadioItems(group).at(index)->click();
+}
+
+QColor Background(const QLineEdit* edit)
+{
+    return edit->palette().color(QPalette::Base);
+}
+
+QColor FontColour(const QWidget* label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
+
+bool SameDigits(double a, double b, int digits)
+{
+    if (a == b)
+        return true;
+    const double scale = std::max(std::fabs(a), std::fabs(b));
+    return std::fabs(a - b) <= scale * std::pow(10.0, -digits) * 0.5;
+}
+
+double Shown(const QLineEdit* edit)
+{
+    return values::ParseNumber(edit->text());
+}
+
+} // namespace testing

@@ -1,0 +1,193 @@
+#include "values/number_text.h"
+
+#include "values/checked_math.h"
+#include "values/errors.h"
+
+#include <QLocale>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace values {
+
+namespace {
+
+QChar& CurrentSeparator()
+{
+    static QChar separator = SystemDecimalSeparator();
+    return separator;
+}
+
+[[noreturn]] void ThrowNotANumber(const QString& text)
+{
+    throw ConversionError(QStringLiteral("'%1' не является допустимым числом").arg(text));
+}
+
+bool IsBlank(QChar ch)
+{
+    return ch == u' ' || ch == u'\t';
+}
+
+} // namespace
+
+QChar SystemDecimalSeparator()
+{
+    // QLocale() is the system locale unless a program pinned another default.
+    const QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? QChar(u'.') : point.front();
+}
+
+QChar DecimalSeparator()
+{
+    return CurrentSeparator();
+}
+
+void SetDecimalSeparator(QChar separator)
+{
+    CurrentSeparator() = separator;
+}
+
+QString FormatNumber(double value, QChar decimalSeparator)
+{
+    checked::Finite(value); // an infinity or a nan never becomes a field's text
+    if (value == 0)
+        return QStringLiteral("0");
+
+    // 15 significant digits, correctly rounded: d.dddddddddddddde±X
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::scientific, 14);
+    const std::string scientific(buffer, result.ptr);
+    const auto ePos = scientific.find('e');
+    std::string digits = scientific.substr(0, 1) + scientific.substr(2, ePos - 2);
+    const int exponent = std::stoi(scientific.substr(ePos + 1));
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    QString text;
+    if (value < 0)
+        text += u'-';
+    const int digitsBeforePoint = exponent + 1;
+    if (digitsBeforePoint >= -3 && digitsBeforePoint <= 15) {
+        if (exponent >= 0) {
+            const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+            if (digits.size() <= whole) {
+                text += QString::fromLatin1(digits.data(), static_cast<qsizetype>(digits.size()));
+                text += QString(static_cast<qsizetype>(whole - digits.size()), u'0');
+            } else {
+                text += QString::fromLatin1(digits.data(), static_cast<qsizetype>(whole));
+                text += decimalSeparator;
+                text += QString::fromLatin1(digits.data() + whole,
+                                            static_cast<qsizetype>(digits.size() - whole));
+            }
+        } else {
+            text += u'0';
+            text += decimalSeparator;
+            text += QString(-exponent - 1, u'0');
+            text += QString::fromLatin1(digits.data(), static_cast<qsizetype>(digits.size()));
+        }
+    } else {
+        text += QChar::fromLatin1(digits[0]);
+        if (digits.size() > 1) {
+            text += decimalSeparator;
+            text += QString::fromLatin1(digits.data() + 1, static_cast<qsizetype>(digits.size() - 1));
+        }
+        text += u'E';
+        text += QString::number(exponent);
+    }
+    return text;
+}
+
+QString FormatNumber(double value)
+{
+    return FormatNumber(value, DecimalSeparator());
+}
+
+double ParseNumber(const QString& text, QChar decimalSeparator)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsBlank(text[end - 1]))
+        --end;
+
+    // Validate the grammar ourselves, then hand a plain ASCII text to
+    // from_chars, which ignores the process locale.
+    std::string ascii;
+    qsizetype i = begin;
+    bool negative = false;
+    if (i < end && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    int mantissaDigits = 0;
+    int firstSignificant = -1; // position of the first non-zero digit, relative to the point
+    int digitsBeforePoint = 0;
+    bool seenPoint = false;
+    for (; i < end; ++i) {
+        const QChar ch = text[i];
+        if (ch.isDigit() && ch.unicode() < 128) {
+            ascii += static_cast<char>(ch.unicode());
+            ++mantissaDigits;
+            if (!seenPoint)
+                ++digitsBeforePoint;
+            if (ch != u'0' && firstSignificant == -1)
+                firstSignificant = seenPoint ? -(mantissaDigits - digitsBeforePoint) : digitsBeforePoint;
+        } else if (ch == decimalSeparator && !seenPoint) {
+            seenPoint = true;
+            ascii += '.';
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0)
+        ThrowNotANumber(text);
+    long long exponentValue = 0;
+    if (i < end && (text[i] == u'E' || text[i] == u'e')) {
+        ascii += 'e';
+        ++i;
+        bool exponentNegative = false;
+        if (i < end && (text[i] == u'+' || text[i] == u'-')) {
+            exponentNegative = text[i] == u'-';
+            ascii += static_cast<char>(text[i].unicode());
+            ++i;
+        }
+        int exponentDigits = 0;
+        for (; i < end && text[i].isDigit() && text[i].unicode() < 128; ++i) {
+            ascii += static_cast<char>(text[i].unicode());
+            if (exponentValue < 100000)
+                exponentValue = exponentValue * 10 + (text[i].unicode() - u'0');
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            ThrowNotANumber(text);
+        if (exponentNegative)
+            exponentValue = -exponentValue;
+    }
+    if (i != end)
+        ThrowNotANumber(text);
+
+    double value = 0;
+    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        if (firstSignificant == -1)
+            return 0;
+        // Too small to hold is zero; too large is not a number we can take.
+        const long long magnitude = firstSignificant + exponentValue;
+        if (magnitude < 0)
+            return negative ? -0.0 : 0.0;
+        ThrowNotANumber(text);
+    }
+    if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size())
+        ThrowNotANumber(text);
+    return negative ? -value : value;
+}
+
+double ParseNumber(const QString& text)
+{
+    return ParseNumber(text, DecimalSeparator());
+}
+
+} // namespace values
