@@ -37,6 +37,11 @@ bool IsInput(const QLineEdit* edit)
     return Background(edit) == values::WindowColour() && !edit->isReadOnly();
 }
 
+bool RoundsTo(double shown, double quoted)
+{
+    return QString::number(shown, 'g', 6) == QString::number(quoted, 'g', 6);
+}
+
 QString Localised(const QString& text)
 {
     QString localised = text;

@@ -43,6 +43,9 @@ bool IsSolved(const QLineEdit* edit);
 // Window colour and editable: an input field.
 bool IsInput(const QLineEdit* edit);
 
+// True when the shown number rounds to a value quoted with six significant digits.
+bool RoundsTo(double shown, double quoted);
+
 // A number written with "." as it would be typed under the current separator.
 QString Localised(const QString& text);
 
