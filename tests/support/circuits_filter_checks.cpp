@@ -17,6 +17,7 @@ const QString Inductance = QStringLiteral("Индуктивность L");
 const QString Resistance = QStringLiteral("Сопротивление R");
 
 const char Names[] = {'C', 'L', 'F'};
+const char* const FormNames[] = {"Г", "Т", "П"};
 const char* const Typed[] = {"100", "10", "1"};  // C пФ, L мкГн or R Ом, Fc мГц
 
 } // namespace
@@ -124,8 +125,64 @@ void CheckFilterControls(const FilterModel& model)
     }
 }
 
-void CheckFilterSolve(const FilterModel& model, int form, bool rc, char solved, QChar separator)
+void FilterDocumentedColumns()
 {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<bool>("rc");
+    QTest::addColumn<char>("solved");
+    QTest::addColumn<QString>("c");
+    QTest::addColumn<QString>("lr");
+    QTest::addColumn<QString>("fc");
+    QTest::addColumn<int>("fcUnit");
+    QTest::addColumn<double>("expected");
+}
+
+void CheckFilterDocumentedValue(const FilterModel& model)
+{
+    QFETCH(int, form);
+    QFETCH(bool, rc);
+    QFETCH(char, solved);
+    QFETCH(QString, c);
+    QFETCH(QString, lr);
+    QFETCH(QString, fc);
+    QFETCH(int, fcUnit);
+    QFETCH(double, expected);
+    const OpenedPage page(model.menuItem);
+    const FilterFields fields(page, model.prefix);
+    ChooseSection(fields, form, rc);
+    if (fcUnit != 2)
+        Choose(fields.fcUnit, fcUnit);
+    TypeInputs(fields, solved, c, lr, fc);
+    QLineEdit* result = fields.field(solved);
+    QVERIFY2(RoundsTo(Shown(result), expected), qPrintable(result->text()));
+    QVERIFY(IsSolved(result));
+}
+
+void FilterSolveRows()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<bool>("rc");
+    QTest::addColumn<char>("solved");
+    QTest::addColumn<QChar>("separator");
+    for (int form = 0; form < 3; ++form) {
+        for (const bool rc : {false, true}) {
+            for (const char solved : Names) {
+                for (const QChar separator : {QChar('.'), QChar(',')}) {
+                    QTest::addRow("%s %s, %c solved, '%c'", FormNames[form], rc ? "RC" : "LC", solved,
+                                  separator.toLatin1())
+                        << form << rc << solved << separator;
+                }
+            }
+        }
+    }
+}
+
+void CheckFilterSolve(const FilterModel& model)
+{
+    QFETCH(int, form);
+    QFETCH(bool, rc);
+    QFETCH(char, solved);
+    QFETCH(QChar, separator);
     const DecimalSeparatorScope scope(separator);
     const OpenedPage page(model.menuItem);
     const FilterFields fields(page, model.prefix);
@@ -143,8 +200,20 @@ void CheckFilterSolve(const FilterModel& model, int form, bool rc, char solved, 
     }
 }
 
-void CheckFilterPictures(const FilterModel& model, int form, bool rc)
+void FilterPictureRows()
 {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<bool>("rc");
+    for (int form = 0; form < 3; ++form) {
+        QTest::addRow("%s LC", FormNames[form]) << form << false;
+        QTest::addRow("%s RC", FormNames[form]) << form << true;
+    }
+}
+
+void CheckFilterPictures(const FilterModel& model)
+{
+    QFETCH(int, form);
+    QFETCH(bool, rc);
     const OpenedPage page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     // Both orders of choosing end on the same picture.
@@ -203,8 +272,31 @@ void CheckFilterUnitChangeUnsolved(const FilterModel& model)
     QVERIFY(SameDigits(Shown(fields.fc), model.shown(0, false, 'F', 100e-9, 10e-6, 0, 1e6)));
 }
 
-void CheckFilterUnitChangeSolved(const FilterModel& model, bool rc, char solved, char changed, int index)
+void FilterUnitChangeRows()
 {
+    QTest::addColumn<bool>("rc");
+    QTest::addColumn<char>("solved");
+    QTest::addColumn<char>("changed");
+    QTest::addColumn<int>("index");
+    for (const bool rc : {false, true}) {
+        for (const char solved : Names) {
+            for (const char changed : Names) {
+                const int count = changed == 'L' && !rc ? 3 : 4;
+                for (int index = 0; index < count; ++index) {
+                    QTest::addRow("%s, %c solved, %c unit %d", rc ? "RC" : "LC", solved, changed, index)
+                        << rc << solved << changed << index;
+                }
+            }
+        }
+    }
+}
+
+void CheckFilterUnitChangeSolved(const FilterModel& model)
+{
+    QFETCH(bool, rc);
+    QFETCH(char, solved);
+    QFETCH(char, changed);
+    QFETCH(int, index);
     const OpenedPage page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     ChooseSection(fields, 0, rc);
@@ -252,8 +344,33 @@ void CheckFilterNothingToSolve(const FilterModel& model)
         QVERIFY(IsInput(edit));
 }
 
-void CheckFilterRoundTrip(const FilterModel& model, int form, bool rc, char solved, char recovered)
+void FilterRoundTripRows()
 {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<bool>("rc");
+    QTest::addColumn<char>("solved");
+    QTest::addColumn<char>("recovered");
+    for (int form = 0; form < 3; ++form) {
+        for (const bool rc : {false, true}) {
+            for (const char solved : Names) {
+                for (const char recovered : Names) {
+                    if (recovered != solved) {
+                        QTest::addRow("%s %s: %c, then %c back", FormNames[form], rc ? "RC" : "LC", solved,
+                                      recovered)
+                            << form << rc << solved << recovered;
+                    }
+                }
+            }
+        }
+    }
+}
+
+void CheckFilterRoundTrip(const FilterModel& model)
+{
+    QFETCH(int, form);
+    QFETCH(bool, rc);
+    QFETCH(char, solved);
+    QFETCH(char, recovered);
     const DecimalSeparatorScope scope(',');
     const OpenedPage page(model.menuItem);
     const FilterFields fields(page, model.prefix);
@@ -326,8 +443,16 @@ void CheckFilterReopen(const FilterModel& model)
     QVERIFY(SameDigits(Shown(fields.c), model.shown(2, false, 'C', 0, 10e-6, 2e6, 1e-12)));
 }
 
-void CheckFilterBadInput(const FilterModel& model, const QString& fault)
+void FilterBadInputRows()
 {
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("text that does not convert") << "conversion";
+    QTest::newRow("cut-off beyond the largest number") << "overflow";
+}
+
+void CheckFilterBadInput(const FilterModel& model)
+{
+    QFETCH(QString, fault);
     const OpenedPage page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     CapturedErrors errors;

@@ -54,17 +54,28 @@ void ChooseSection(const FilterFields& fields, int form, bool rc);
 // Types C, L or R, and Fc (numbers with "."), leaving the solved one at 0.
 void TypeInputs(const FilterFields& fields, char solved, const QString& c, const QString& lr, const QString& fc);
 
+// Checks shared by both filter pages. Those with a rows function are
+// data-driven: call the rows function in the test's _data() and the check,
+// which fetches the current row, in the test itself.
 void CheckFilterControls(const FilterModel& model);
-void CheckFilterSolve(const FilterModel& model, int form, bool rc, char solved, QChar separator);
-void CheckFilterPictures(const FilterModel& model, int form, bool rc);
+// Rows of quoted results: form, rc, solved, typed c, lr, fc, fcUnit index, expected.
+void FilterDocumentedColumns();
+void CheckFilterDocumentedValue(const FilterModel& model);
+void FilterSolveRows();
+void CheckFilterSolve(const FilterModel& model);
+void FilterPictureRows();
+void CheckFilterPictures(const FilterModel& model);
 void CheckFilterElementSwitch(const FilterModel& model);
 void CheckFilterUnitChangeUnsolved(const FilterModel& model);
-void CheckFilterUnitChangeSolved(const FilterModel& model, bool rc, char solved, char changed, int index);
+void FilterUnitChangeRows();
+void CheckFilterUnitChangeSolved(const FilterModel& model);
 void CheckFilterZeroMovesSolution(const FilterModel& model);
 void CheckFilterNothingToSolve(const FilterModel& model);
-void CheckFilterRoundTrip(const FilterModel& model, int form, bool rc, char solved, char recovered);
+void FilterRoundTripRows();
+void CheckFilterRoundTrip(const FilterModel& model);
 void CheckFilterClear(const FilterModel& model);
 void CheckFilterReopen(const FilterModel& model);
-void CheckFilterBadInput(const FilterModel& model, const QString& fault);
+void FilterBadInputRows();
+void CheckFilterBadInput(const FilterModel& model);
 
 } // namespace testing::circuits
