@@ -29,6 +29,13 @@ constexpr std::array<FilterType, 2> FilterTypes{{
     {"PIC15", "PIC16", u"Fc1  <  Fc2"},
 }};
 
+std::unique_ptr<Ui::BandPassPage> SetUp(QWidget* page)
+{
+    auto ui = std::make_unique<Ui::BandPassPage>();
+    ui->setupUi(page);
+    return ui;
+}
+
 } // namespace
 
 bool BandPassPage::Half::owns(const QObject* control) const
@@ -87,24 +94,10 @@ void BandPassPage::Half::clear()
 
 BandPassPage::BandPassPage(QWidget* parent)
     : Page(parent),
-      ui(std::make_unique<Ui::BandPassPage>()),
-      lowPass{nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 2.0, 1.0, filter_math::Pi},
-      highPass{nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 1.0, 0.5, filter_math::FourPi}
+      ui(SetUp(this)),
+      lowPass{ui->FPC1, ui->FPCBC1, ui->FPL1, ui->FPCBL1, ui->FPFc1, ui->FPCBFc1, 2.0, 1.0, filter_math::Pi},
+      highPass{ui->FPC2, ui->FPCBC2, ui->FPL2, ui->FPCBL2, ui->FPFc2, ui->FPCBFc2, 1.0, 0.5, filter_math::FourPi}
 {
-    ui->setupUi(this);
-    lowPass.cEdit = ui->FPC1;
-    lowPass.cUnit = ui->FPCBC1;
-    lowPass.lEdit = ui->FPL1;
-    lowPass.lUnit = ui->FPCBL1;
-    lowPass.fcEdit = ui->FPFc1;
-    lowPass.fcUnit = ui->FPCBFc1;
-    highPass.cEdit = ui->FPC2;
-    highPass.cUnit = ui->FPCBC2;
-    highPass.lEdit = ui->FPL2;
-    highPass.lUnit = ui->FPCBL2;
-    highPass.fcEdit = ui->FPFc2;
-    highPass.fcUnit = ui->FPCBFc2;
-
     QFont conditionFont(QStringLiteral("Arial Black"));
     conditionFont.setPixelSize(27);
     conditionFont.setWeight(QFont::Black);
