@@ -106,10 +106,17 @@ BandPassPage::BandPassPage(QWidget* parent)
 
 BandPassPage::~BandPassPage() = default;
 
+// Every opening shows the band-pass pictures, whatever type is selected.
 void BandPassPage::OnOpen()
 {
-    values::LoadPicture(ui->FPImage1, QStringLiteral("PIC13"));
-    values::LoadPicture(ui->FPImage2, QStringLiteral("PIC14"));
+    showPictures(BandPassType);
+}
+
+void BandPassPage::showPictures(int typeIndex)
+{
+    const FilterType& type = FilterTypes[static_cast<std::size_t>(typeIndex)];
+    values::LoadPicture(ui->FPImage1, QString::fromLatin1(type.curve));
+    values::LoadPicture(ui->FPImage2, QString::fromLatin1(type.section));
 }
 
 void BandPassPage::registerRoutes(controls::RouteTables& routes)
@@ -140,9 +147,7 @@ void BandPassPage::showConditionColour()
 void BandPassPage::Compute(QObject* sender)
 {
     if (sender == ui->FPRG1) {
-        const FilterType& type = FilterTypes[static_cast<std::size_t>(filterType())];
-        values::LoadPicture(ui->FPImage1, QString::fromLatin1(type.curve));
-        values::LoadPicture(ui->FPImage2, QString::fromLatin1(type.section));
+        showPictures(filterType());
         Clear();
         return;
     }

@@ -60,6 +60,7 @@ private:
     void Compute(QObject* sender);
     void Clear();
     void showType();
+    void showPictures(int typeIndex);
     void showConditionColour();
     int filterType() const;
 
