@@ -23,6 +23,7 @@ public:
 
     QLineEdit* edit(const QString& name) const;
     QComboBox* combo(const QString& name) const;
+    QWidget* sheet(const QString& name) const;
     // Clicks the page's "Очистить" button.
     void clear(const QString& button) const;
     testing::CapturedErrors& errors() { return errors_; }
@@ -31,6 +32,16 @@ private:
     std::unique_ptr<app::MainWindow> window_;
     testing::CapturedErrors errors_;
 };
+
+// What is clipped or overlapping on a page laid out by absolute geometry:
+// a child outside its parent, a text wider than its control, two siblings
+// on top of each other. Empty when the page looks whole.
+QStringList LayoutFaults(const QWidget* page);
+
+// The caption of a labelled edit (its buddy label's text).
+QString Caption(const QLineEdit* edit);
+
+QStringList Items(const QComboBox* combo);
 
 // Yellow and locked: a field the page computed.
 bool IsSolved(const QLineEdit* edit);
