@@ -13,8 +13,13 @@ using testing::Retype;
 
 namespace {
 
-const QStringList kEdits{"RDUv", "RDU", "RDI", "RDR"};
-const QStringList kCombos{"RDCBUv", "RDCBU", "RDCBI", "RDCBR"};
+const QList<resistive_a::UnitField> kFields{
+    {"RDUv", "Входное Uв (Вольт)", "RDCBUv", {"мВ", "В", "кВ"}, 1, "Вольт"},
+    {"RDU", "Выходное Uн (Вольт)", "RDCBU", {"мВ", "В", "кВ"}, 1, "Вольт"},
+    {"RDI", "Ток Iн (Ампер)", "RDCBI", {"мкА", "мА", "А"}, 2, "Ампер"},
+    {"RDR", "Сопротивление Rд (Ом)", "RDCBR", {"Ом", "кОм", "мОм", "гОм"}, 0, "Ом"},
+};
+const QStringList kEdits = resistive_a::EditNames(kFields);
 
 } // namespace
 
@@ -72,18 +77,7 @@ void AddedResistorTest::solveResistor()
 
 void AddedResistorTest::controlsAsDesigned()
 {
-    const QStringList captions{"Входное Uв (Вольт)", "Выходное Uн (Вольт)", "Ток Iн (Ампер)", "Сопротивление Rд (Ом)"};
-    const QList<QStringList> items{{"мВ", "В", "кВ"}, {"мВ", "В", "кВ"}, {"мкА", "мА", "А"}, {"Ом", "кОм", "мОм", "гОм"}};
-    const QList<int> defaults{1, 1, 2, 0};
-    const QStringList hints{"Вольт", "Вольт", "Ампер", "Ом"};
-    for (int k = 0; k < kEdits.size(); ++k) {
-        QCOMPARE(resistive_a::Caption(edit(kEdits[k])), captions[k]);
-        QCOMPARE(edit(kEdits[k])->text(), QString("0"));
-        const QComboBox* combo = page->combo(kCombos[k]);
-        QCOMPARE(resistive_a::Items(combo), items[k]);
-        QCOMPARE(combo->currentIndex(), defaults[k]);
-        QCOMPARE(combo->toolTip(), hints[k]);
-    }
+    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
     const QWidget* sheet = page->sheet("TS17");
     QCOMPARE(testing::Find<QLabel>(sheet, "RDLabel1")->text(), QString("Рассеемаемая мощность сопротивления Rд (Вт)"));
     QCOMPARE(readOut(), QString("W = "));
@@ -208,14 +202,7 @@ void AddedResistorTest::clearRestoresEverything()
     QVERIFY(IsSolved(edit("RDR")));
 
     page->clear("RDButton");
-    const QStringList items{"В", "В", "А", "Ом"};
-    const QStringList hints{"Вольт", "Вольт", "Ампер", "Ом"};
-    for (int k = 0; k < kEdits.size(); ++k) {
-        QCOMPARE(edit(kEdits[k])->text(), QString("0"));
-        QVERIFY(IsInput(edit(kEdits[k])));
-        QCOMPARE(page->combo(kCombos[k])->currentText(), items[k]);
-        QCOMPARE(page->combo(kCombos[k])->toolTip(), hints[k]);
-    }
+    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
     QCOMPARE(readOut(), QString("W = "));
 }
 

@@ -12,8 +12,13 @@ using testing::Retype;
 
 namespace {
 
-const QStringList kEdits{"OmV", "OmI", "OmRn", "OmW"};
-const QStringList kCombos{"OmCBV", "OmCBI", "OmCBRn", "OmCBW"};
+const QList<resistive_a::UnitField> kFields{
+    {"OmV", "Напряжение V", "OmCBV", {"мВ", "В", "кВ"}, 1, "Вольт"},
+    {"OmI", "Ток A", "OmCBI", {"мкА", "мА", "А"}, 2, "Ампер"},
+    {"OmRn", "Сопротивление Rн", "OmCBRn", {"Ом", "кОм", "мОм", "гОм"}, 0, "Ом"},
+    {"OmW", "Мощность W", "OmCBW", {"мВт", "Вт", "кВт"}, 1, "Ват"},
+};
+const QStringList kEdits = resistive_a::EditNames(kFields);
 
 struct Load {
     double v, i, r, w;
@@ -95,19 +100,7 @@ void OhmsLawTest::cleanup()
 
 void OhmsLawTest::controlsAsDesigned()
 {
-    const QStringList captions{"Напряжение V", "Ток A", "Сопротивление Rн", "Мощность W"};
-    const QList<QStringList> items{{"мВ", "В", "кВ"}, {"мкА", "мА", "А"}, {"Ом", "кОм", "мОм", "гОм"}, {"мВт", "Вт", "кВт"}};
-    const QList<int> defaults{1, 2, 0, 1};
-    const QStringList hints{"Вольт", "Ампер", "Ом", "Ват"};
-    for (int k = 0; k < kEdits.size(); ++k) {
-        QCOMPARE(resistive_a::Caption(edit(kEdits[k])), captions[k]);
-        QCOMPARE(edit(kEdits[k])->text(), QString("0"));
-        const QComboBox* combo = page->combo(kCombos[k]);
-        QCOMPARE(resistive_a::Items(combo), items[k]);
-        QCOMPARE(combo->currentIndex(), defaults[k]);
-        QCOMPARE(combo->toolTip(), hints[k]);
-        QVERIFY(combo->isEditable());
-    }
+    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
     QCOMPARE(testing::Find<QPushButton>(page->sheet("TS15"), "OmButton")->text(), QString("Очистить"));
     QCOMPARE(testing::Find<QLabel>(page->sheet("TS15"), "OmImage1")->property("picture").toString(), QString("OmImage1"));
     QCOMPARE(resistive_a::LayoutFaults(page->sheet("TS15")), QStringList());
@@ -290,16 +283,7 @@ void OhmsLawTest::clearRestoresEverything()
     QVERIFY(IsSolved(edit("OmV")));
 
     page->clear("OmButton");
-    for (const QString& name : kEdits) {
-        QCOMPARE(edit(name)->text(), QString("0"));
-        QVERIFY(IsInput(edit(name)));
-    }
-    const QStringList items{"В", "А", "Ом", "Вт"};
-    const QStringList hints{"Вольт", "Ампер", "Ом", "Ват"};
-    for (int k = 0; k < kCombos.size(); ++k) {
-        QCOMPARE(page->combo(kCombos[k])->currentText(), items[k]);
-        QCOMPARE(page->combo(kCombos[k])->toolTip(), hints[k]);
-    }
+    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
 
     // Nothing is remembered: the next pair solves in base units again.
     Retype(edit("OmV"), "12");

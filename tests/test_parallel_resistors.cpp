@@ -10,8 +10,14 @@ using testing::Retype;
 
 namespace {
 
-const QStringList kEdits{"RRR1", "RRR2", "RRR12"};
-const QStringList kCombos{"RRCBR1", "RRCBR2", "RRCBR12"};
+const QStringList kOhms{"Ом", "кОм", "мОм", "гОм"};
+const QList<resistive_a::UnitField> kFields{
+    {"RRR1", "R1", "RRCBR1", kOhms, 0, "Ом"},
+    {"RRR2", "R2", "RRCBR2", kOhms, 0, "Ом"},
+    {"RRR12", "(R1*R2)/(R1+R2)", "RRCBR12", kOhms, 0, "Ом"},
+};
+const QStringList kEdits = resistive_a::EditNames(kFields);
+const QStringList kCombos = resistive_a::ComboNames(kFields);
 
 double Parallel(double r1, double r2)
 {
@@ -64,15 +70,7 @@ void ParallelResistorsTest::cleanup()
 
 void ParallelResistorsTest::controlsAsDesigned()
 {
-    const QStringList captions{"R1", "R2", "(R1*R2)/(R1+R2)"};
-    for (int k = 0; k < kEdits.size(); ++k) {
-        QCOMPARE(resistive_a::Caption(edit(kEdits[k])), captions[k]);
-        QCOMPARE(edit(kEdits[k])->text(), QString("0"));
-        const QComboBox* combo = page->combo(kCombos[k]);
-        QCOMPARE(resistive_a::Items(combo), (QStringList{"Ом", "кОм", "мОм", "гОм"}));
-        QCOMPARE(combo->currentIndex(), 0);
-        QCOMPARE(combo->toolTip(), QString("Ом"));
-    }
+    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
     const QWidget* sheet = page->sheet("TS16");
     QCOMPARE(testing::Find<QPushButton>(sheet, "RRButton")->text(), QString("Очистить"));
     QCOMPARE(testing::Find<QLabel>(sheet, "RRImage1")->property("picture").toString(), QString("RRImage1"));
@@ -187,12 +185,7 @@ void ParallelResistorsTest::clearRestoresEverything()
     QCOMPARE(edit("RRR12")->text(), QString("50"));
 
     page->clear("RRButton");
-    for (int k = 0; k < kEdits.size(); ++k) {
-        QCOMPARE(edit(kEdits[k])->text(), QString("0"));
-        QVERIFY(IsInput(edit(kEdits[k])));
-        QCOMPARE(page->combo(kCombos[k])->currentText(), QString("Ом"));
-        QCOMPARE(page->combo(kCombos[k])->toolTip(), QString("Ом"));
-    }
+    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
 
     // Nothing is remembered: R1 is free to be solved now.
     Retype(edit("RRR2"), "100");

@@ -14,8 +14,14 @@ using testing::Retype;
 
 namespace {
 
-const QStringList kEdits{"CDIn", "CDUn", "CDUv", "CDF", "CDC"};
-const QStringList kCombos{"CDCBIn", "CDCBUn", "CDCBUv", "CDCBF", "CDCBC"};
+const QList<resistive_a::UnitField> kFields{
+    {"CDIn", "Ток нагрузки Iн", "CDCBIn", {"мкА", "мА", "А"}, 2, "Ампер"},
+    {"CDUn", "Напряжение нагрузки Uн", "CDCBUn", {"мВ", "В", "кВ"}, 1, "Вольт"},
+    {"CDUv", "Входное напряжение Uв", "CDCBUv", {"мВ", "В", "кВ"}, 1, "Вольт"},
+    {"CDF", "Частота", "CDCBF", {"Гц", "кГц", "мГц", "гГц"}, 0, "Герц"},
+    {"CDC", "Ёмкость С", "CDCBC", {"пФ", "нФ", "мкФ", "Ф"}, 2, "Микрофарад"},
+};
+const QStringList kEdits = resistive_a::EditNames(kFields);
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
@@ -86,23 +92,7 @@ void QuenchingCapacitorTest::solveCurrent()
 
 void QuenchingCapacitorTest::controlsAsDesigned()
 {
-    const QStringList captions{"Ток нагрузки Iн", "Напряжение нагрузки Uн", "Входное напряжение Uв", "Частота",
-                               "Ёмкость С"};
-    const QList<QStringList> items{{"мкА", "мА", "А"},
-                                   {"мВ", "В", "кВ"},
-                                   {"мВ", "В", "кВ"},
-                                   {"Гц", "кГц", "мГц", "гГц"},
-                                   {"пФ", "нФ", "мкФ", "Ф"}};
-    const QList<int> defaults{2, 1, 1, 0, 2};
-    const QStringList hints{"Ампер", "Вольт", "Вольт", "Герц", "Микрофарад"};
-    for (int k = 0; k < kEdits.size(); ++k) {
-        QCOMPARE(resistive_a::Caption(edit(kEdits[k])), captions[k]);
-        QCOMPARE(edit(kEdits[k])->text(), QString("0"));
-        const QComboBox* combo = page->combo(kCombos[k]);
-        QCOMPARE(resistive_a::Items(combo), items[k]);
-        QCOMPARE(combo->currentIndex(), defaults[k]);
-        QCOMPARE(combo->toolTip(), hints[k]);
-    }
+    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
     const QWidget* sheet = page->sheet("TS18");
     QCOMPARE(testing::Find<QPushButton>(sheet, "CDButton")->text(), QString("Очистить"));
     QCOMPARE(testing::Find<QLabel>(sheet, "CDImage1")->property("picture").toString(), QString("CDImage1"));
@@ -219,14 +209,7 @@ void QuenchingCapacitorTest::clearRestoresEverything()
     QVERIFY(IsSolved(edit("CDIn")));
 
     page->clear("CDButton");
-    const QStringList items{"А", "В", "В", "Гц", "мкФ"};
-    const QStringList hints{"Ампер", "Вольт", "Вольт", "Герц", "Микрофарад"};
-    for (int k = 0; k < kEdits.size(); ++k) {
-        QCOMPARE(edit(kEdits[k])->text(), QString("0"));
-        QVERIFY(IsInput(edit(kEdits[k])));
-        QCOMPARE(page->combo(kCombos[k])->currentText(), items[k]);
-        QCOMPARE(page->combo(kCombos[k])->toolTip(), hints[k]);
-    }
+    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
 }
 
 void QuenchingCapacitorTest::misplacedSignIsReportedOnce()

@@ -11,9 +11,15 @@ using testing::Retype;
 
 namespace {
 
-const QStringList kDelta{"RabcRab", "RabcRbc", "RabcRca"};
-const QStringList kStar{"RabcRa", "RabcRb", "RabcRc"};
-const QStringList kCombos{"RabcRabCB", "RabcRbcCB", "RabcRcaCB", "RabcRaCB", "RabcRbCB", "RabcRcCB"};
+const QStringList kOhms{"Ом", "кОм", "мОм", "гОм"};
+const QList<resistive_a::UnitField> kFields{
+    {"RabcRab", "Rab", "RabcRabCB", kOhms, 0, "Ом"}, {"RabcRbc", "Rbc", "RabcRbcCB", kOhms, 0, "Ом"},
+    {"RabcRca", "Rca", "RabcRcaCB", kOhms, 0, "Ом"}, {"RabcRa", "Ra", "RabcRaCB", kOhms, 0, "Ом"},
+    {"RabcRb", "Rb", "RabcRbCB", kOhms, 0, "Ом"},    {"RabcRc", "Rc", "RabcRcCB", kOhms, 0, "Ом"},
+};
+const QStringList kDelta = resistive_a::EditNames(kFields).mid(0, 3);
+const QStringList kStar = resistive_a::EditNames(kFields).mid(3);
+const QStringList kCombos = resistive_a::ComboNames(kFields);
 
 // Each star arm: the product of the two delta sides at its corner over the sum of all three.
 QList<double> Star(double ab, double bc, double ca)
@@ -91,17 +97,11 @@ void StarDeltaTest::controlsAsDesigned()
     const auto* star = testing::Find<QGroupBox>(sheet, "RabcGB2");
     QCOMPARE(delta->title(), QString("Треугольник"));
     QCOMPARE(star->title(), QString("Звезда"));
-    const QStringList captions{"Rab", "Rbc", "Rca", "Ra", "Rb", "Rc"};
-    const QStringList edits = kDelta + kStar;
-    for (int k = 0; k < edits.size(); ++k) {
-        QCOMPARE(resistive_a::Caption(edit(edits[k])), captions[k]);
-        QCOMPARE(edit(edits[k])->parentWidget(), k < 3 ? delta : star);
-        QCOMPARE(edit(edits[k])->text(), QString("0"));
-        const QComboBox* combo = page->combo(kCombos[k]);
-        QCOMPARE(resistive_a::Items(combo), (QStringList{"Ом", "кОм", "мОм", "гОм"}));
-        QCOMPARE(combo->currentIndex(), 0);
-        QCOMPARE(combo->toolTip(), QString("Ом"));
-    }
+    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
+    for (const QString& name : kDelta)
+        QCOMPARE(edit(name)->parentWidget(), delta);
+    for (const QString& name : kStar)
+        QCOMPARE(edit(name)->parentWidget(), star);
     QCOMPARE(testing::Find<QLabel>(delta, "RabcImage1")->property("picture").toString(), QString("RabcImage1"));
     QCOMPARE(testing::Find<QLabel>(star, "RabcImage2")->property("picture").toString(), QString("RabcImage2"));
     QCOMPARE(testing::Find<QPushButton>(sheet, "RabcButton")->text(), QString("Очистить"));
@@ -222,12 +222,7 @@ void StarDeltaTest::clearRestoresEverything()
     QVERIFY(IsSolved(edit("RabcRab")));
 
     page->clear("RabcButton");
-    for (int k = 0; k < kCombos.size(); ++k) {
-        QCOMPARE(edit((kDelta + kStar)[k])->text(), QString("0"));
-        QVERIFY(IsInput(edit((kDelta + kStar)[k])));
-        QCOMPARE(page->combo(kCombos[k])->currentText(), QString("Ом"));
-        QCOMPARE(page->combo(kCombos[k])->toolTip(), QString("Ом"));
-    }
+    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
 
     // The direction is free again after clearing.
     type(kDelta, {"30", "30", "30"});

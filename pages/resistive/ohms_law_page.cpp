@@ -78,6 +78,7 @@ void OhmsLawPage::Solve(int first, int second, const PerField& given)
     Real i = given[I];
     Real r = given[R];
     Real w = given[W];
+    // The formulas depend only on which two quantities are known.
     switch (((Bit(V) | Bit(I) | Bit(R) | Bit(W)) & ~Bit(first)) & ~Bit(second)) {
     case Bit(I) | Bit(R):
         v = i * r;
