@@ -69,6 +69,8 @@ private:
 void QuenchingCapacitorTest::initTestCase()
 {
     page = std::make_unique<resistive_a::PageFixture>("N34");
+    // As the page first opens, before any clearing.
+    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
 }
 
 void QuenchingCapacitorTest::init()
@@ -92,7 +94,6 @@ void QuenchingCapacitorTest::solveCurrent()
 
 void QuenchingCapacitorTest::controlsAsDesigned()
 {
-    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
     const QWidget* sheet = page->sheet("TS18");
     QCOMPARE(testing::Find<QPushButton>(sheet, "CDButton")->text(), QString("Очистить"));
     QCOMPARE(testing::Find<QLabel>(sheet, "CDImage1")->property("picture").toString(), QString("CDImage1"));
