@@ -1,7 +1,6 @@
 #pragma once
 
 #include "controls/page.h"
-#include "values/units.h"
 
 #include <array>
 #include <memory>
