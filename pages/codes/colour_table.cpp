@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -65,13 +64,11 @@ void ShowNoBand(QLabel* image)
 
 std::optional<int> CodeOfText(const QString& text)
 {
-    bool ok = false;
-    const int code = text.toInt(&ok);
-    const bool plainDigits = !text.isEmpty() && text.size() <= 2
-        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    if (!ok || !plainDigits || code > kSilver || (text.size() == 2 && code < 10))
-        return std::nullopt;
-    return code;
+    for (int code = 0; code <= kSilver; ++code) {
+        if (text == QString::number(code))
+            return code;
+    }
+    return std::nullopt;
 }
 
 QString ToleranceText(int code)

@@ -88,8 +88,10 @@ void ResistorWritingTab::Encode()
         bands_ = {d1, d2, zero};
     } else if (!c4 && *c2 != mark) {
         // A third digit other than 0 needs a third digit band.
-        if (four && c3->unicode() > u'0')
-            return SwitchBandCount(5);
+        if (four && c3->unicode() > u'0') {
+            SwitchBandCount(5);
+            return;
+        }
         entryShape_ = kThreeDigits;
         bands_ = four ? std::array{d1, d2, bands_[2]} : std::array{d1, d2, d3};
     } else if (!c4 && *c1 == u'0') {
@@ -99,8 +101,10 @@ void ResistorWritingTab::Encode()
         entryShape_ = kDigitPointDigit;
         bands_ = {d1, d3, zero};
     } else if (c4) {
-        if (four)
-            return SwitchBandCount(5);
+        if (four) {
+            SwitchBandCount(5);
+            return;
+        }
         entryShape_ = kTwoDigitsPointDigit;
         bands_ = {d1, d2, d4};
     }
@@ -110,10 +114,14 @@ void ResistorWritingTab::Encode()
         const int code = table[static_cast<std::size_t>(entryShape_ - 1)][static_cast<std::size_t>(unitExponent_ / 3)];
         multiplierCode_ = QString::number(code);
         // 990 GΩ needs a multiplier beyond ×10⁹; 0,d Ω needs one below ×0.01.
-        if (four && entryShape_ == kThreeDigits && unitExponent_ == 9)
-            return SwitchBandCount(5);
-        if (!four && entryShape_ == kZeroPointDigit && unitExponent_ == 0)
-            return SwitchBandCount(4);
+        if (four && entryShape_ == kThreeDigits && unitExponent_ == 9) {
+            SwitchBandCount(5);
+            return;
+        }
+        if (!four && entryShape_ == kZeroPointDigit && unitExponent_ == 0) {
+            SwitchBandCount(4);
+            return;
+        }
     }
     ShowPictures();
 }
