@@ -93,10 +93,10 @@ void ResistorCodeTest::pageFrame()
     QCOMPARE(nested->widget(1)->objectName(), QStringLiteral("TabSheet33"));
     QCOMPARE(nested->tabText(1), QStringLiteral("Номинал -> Цвето маркировка"));
     QCOMPARE(nested->x(), 0);
-    QCOMPARE(nested->y(), 72);
     QCOMPARE(nested->width(), 722);
-    // Re-fitted to the page at every opening.
+    // Re-fitted at every opening, aligned to the bottom of the page.
     QCOMPARE(nested->height(), nested->parentWidget()->height() - 5);
+    QCOMPARE(nested->geometry().bottom(), nested->parentWidget()->height() - 1);
 }
 
 void ResistorCodeTest::swatches_data()
