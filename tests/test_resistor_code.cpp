@@ -194,8 +194,14 @@ void ResistorCodeTest::drawing()
     const QLabel* label = w->label(image);
     QCOMPARE(label->geometry(), geometry);
     QCOMPARE(label->toolTip(), hint);
-    // The picture fills its image exactly, so the nine read as one body.
+    // The picture fills its image exactly, so the nine read as one body; an
+    // image is drawn once its tab is shown.
+    for (int tab = 0; tab < w->nested->count(); ++tab) {
+        if (w->nested->widget(tab)->isAncestorOf(label))
+            w->nested->setCurrentIndex(tab);
+    }
     QCOMPARE(label->pixmap().deviceIndependentSize().toSize(), geometry.size());
+    w->nested->setCurrentIndex(0);
 }
 
 void ResistorCodeTest::readingControls()
