@@ -67,10 +67,13 @@ private:
     pages::ExtendedCircuitPage* page() { return Find<pages::ExtendedCircuitPage>(window_.get(), "TS26"); }
 
     std::unique_ptr<app::MainWindow> window_;
+    // A fault that a test does not expect must not wait for a message box to close.
+    std::unique_ptr<testing::CapturedErrors> unexpected_;
 };
 
 void ExtendedCircuitTest::initTestCase()
 {
+    unexpected_ = std::make_unique<testing::CapturedErrors>();
     window_ = std::make_unique<app::MainWindow>();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
