@@ -37,6 +37,7 @@ private slots:
 
     void controlsAsDesigned_data();
     void controlsAsDesigned();
+    void groupsPicturesAndButtons();
     void comboUnitsAsDesigned_data();
     void comboUnitsAsDesigned();
     void unitTablesUseExactFactors_data();
@@ -118,11 +119,17 @@ void ExtendedCircuitTest::controlsAsDesigned()
     for (QLabel* candidate : field->parentWidget()->findChildren<QLabel*>())
         captionFound = captionFound || (candidate->buddy() == field && candidate->text() == caption);
     QVERIFY(captionFound);
+}
 
+void ExtendedCircuitTest::groupsPicturesAndButtons()
+{
     QCOMPARE(Find<QGroupBox>(window_.get(), "TS26GB1")->title(), QStringLiteral("Колебательный контур"));
     QCOMPARE(Find<QGroupBox>(window_.get(), "TS26GB2")->title(), QStringLiteral("Характеристики волны"));
-    for (const char* image : {"TS26Image1", "TS26Image2", "TS26Image3"})
-        QCOMPARE(Find<QLabel>(window_.get(), image)->property("picture").toString(), QString::fromLatin1(image));
+    for (const char* image : {"TS26Image1", "TS26Image2", "TS26Image3"}) {
+        auto* picture = Find<QLabel>(window_.get(), image);
+        QCOMPARE(picture->property("picture").toString(), QString::fromLatin1(image));
+        QVERIFY(!picture->pixmap().isNull());
+    }
     for (const char* clear : {"TS26Button1", "TS26Button2", "TS26Button3"})
         QCOMPARE(button(clear)->text(), QStringLiteral("Очистить"));
 }
@@ -409,7 +416,6 @@ void ExtendedCircuitTest::waveSolvesFromOneValue()
     QFETCH(int, solved);
     const char* combos[] = {"TS26CBF", "TS26CBT", "TS26CBJ", "TS26CBJ4"};
     const char* edits[] = {"TS26EditF", "TS26EditT", "TS26EditJ", "TS26EditJ4"};
-    const double perHertz[] = {1, 1e3, 1e6, 1e9};
     const auto factor = [](const QString& unit) {
         static const QHash<QString, double> table{{"Гц", 1},      {"кГц", 1e3},   {"мГц", 1e6}, {"гГц", 1e9},
                                                   {"нс", 1e-9},   {"мкс", 1e-6},  {"мс", 1e-3}, {"с", 1},
@@ -417,7 +423,6 @@ void ExtendedCircuitTest::waveSolvesFromOneValue()
                                                   {"м", 1},       {"км", 1e3}};
         return table.value(unit);
     };
-    Q_UNUSED(perHertz);
     for (int i = 0; i < 4; ++i)
         testing::Choose(combo(combos[i]), units[i]);
     testing::Retype(Find<QLineEdit>(window_.get(), input), text);
