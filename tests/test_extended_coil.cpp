@@ -47,6 +47,8 @@ private slots:
     void controlsAsDesigned();
     void solvesEachUnknown_data();
     void solvesEachUnknown();
+    void documentedInductanceGivesBackTheCoil_data();
+    void documentedInductanceGivesBackTheCoil();
     void turnToTurnTakesSmallerRoot();
     void documentedCoilShowsRangeLabels();
     void windingTooShortOrTooLongFlagsLabels_data();
@@ -185,6 +187,37 @@ void ExtendedCoilTest::solvesEachUnknown()
     QVERIFY(testing::SameDigits(shownL, testing::Shown(edit("TS26Ll"))));
     QCOMPARE(edit("TS26L")->text(), edit("TS26Ll")->text());
     QCOMPARE(edit("TS26J")->isEnabled(), !turns);
+}
+
+void ExtendedCoilTest::documentedInductanceGivesBackTheCoil_data()
+{
+    QTest::addColumn<bool>("turns");
+    QTest::addColumn<QString>("unknown");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("length given, W") << false << "TS26W" << 10.0;
+    QTest::newRow("length given, Dk") << false << "TS26Dk" << 10.0;
+    QTest::newRow("length given, Dp") << false << "TS26Dp" << 1.0;
+    QTest::newRow("length given, J") << false << "TS26J" << 10.0;
+    QTest::newRow("turn to turn, W") << true << "TS26W" << 10.0;
+    QTest::newRow("turn to turn, Dk") << true << "TS26Dk" << 10.0;
+    QTest::newRow("turn to turn, Dp") << true << "TS26Dp" << 1.0;
+}
+
+void ExtendedCoilTest::documentedInductanceGivesBackTheCoil()
+{
+    QFETCH(bool, turns);
+    QFETCH(QString, unknown);
+    QFETCH(double, expected);
+    setTurnToTurn(turns);
+    QList<std::pair<QString, QString>> fields{{"TS26W", "10"}, {"TS26Dk", "10"}, {"TS26Dp", "1"}};
+    if (!turns)
+        fields.append({QStringLiteral("TS26J"), QStringLiteral("10")});
+    fields.append({QStringLiteral("TS26Ll"), QStringLiteral("0.803453")});
+    fields.removeIf([&](const auto& field) { return field.first == unknown; });
+    const testing::CapturedErrors onTheWay;
+    typeAll(fields);
+    QVERIFY2(testing::SameDigits(testing::Shown(edit(unknown)), expected, 5), qPrintable(edit(unknown)->text()));
+    QCOMPARE(testing::Background(edit(unknown)), values::ResultColour);
 }
 
 void ExtendedCoilTest::turnToTurnTakesSmallerRoot()
