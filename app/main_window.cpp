@@ -7,7 +7,6 @@
 #include "app/main_menu.h"
 #include "app/page_catalog.h"
 #include "controls/page.h"
-#include "values/number_text.h"
 #include "values/pictures.h"
 
 #include <QAction>
@@ -41,7 +40,6 @@ constexpr int kPageControlTop = 28;
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     InitSkhemarResources();
-    values::SetDecimalSeparator(values::SystemDecimalSeparator());
 
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Схемарь"));
@@ -144,8 +142,11 @@ void MainWindow::refitNestedPageControls()
     for (const auto& [sheet, nested] : {std::pair{"TS19", "PageControl13"}, std::pair{"TS20", "PageControl12"}}) {
         controls::Page* owner = page(QLatin1String(sheet));
         auto* control = owner ? owner->findChild<QTabWidget*>(QLatin1String(nested)) : nullptr;
-        if (control)
-            control->resize(control->width(), owner->height() - 5);
+        // Aligned to the bottom of its page: the top follows the height.
+        if (control) {
+            const int height = owner->height() - 5;
+            control->setGeometry(control->x(), owner->height() - height, control->width(), height);
+        }
     }
 }
 
