@@ -1,6 +1,7 @@
 #include "pages/circuits/extended_coil_group.h"
 
 #include "pages/circuits/extended_circuit_group.h"
+#include "pages/circuits/extended_fields.h"
 #include "pages/circuits/extended_units.h"
 #include "pages/circuits/extended_wave_group.h"
 #include "values/checked_math.h"

@@ -1,11 +1,8 @@
 #include "pages/circuits/extended_units.h"
 
-#include "values/field.h"
 #include "values/units.h"
-#include "values/update_guard.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 
 #include <array>
 #include <cmath>
@@ -118,32 +115,6 @@ void TakeUnit(QComboBox* combo, const UnitTable& table, double& factor, Hint hin
             combo->setToolTip(entry.hint);
         return;
     }
-}
-
-void WriteText(QLineEdit* edit, const QString& text)
-{
-    values::WriteGuarded(edit, text);
-}
-
-void WriteUnit(QComboBox* combo, const QString& text)
-{
-    const values::UpdateGuardScope guard;
-    const int index = combo->findText(text);
-    if (index >= 0)
-        combo->setCurrentIndex(index);
-    combo->setEditText(text);
-}
-
-void ShowComputed(QLineEdit* edit, double value)
-{
-    const values::UpdateGuardScope guard;
-    values::ShowResult(edit, values::ResultColour, false, value);
-}
-
-void ShowEmpty(QLineEdit* edit)
-{
-    const values::UpdateGuardScope guard;
-    values::ShowCleared(edit);
 }
 
 } // namespace pages::extended

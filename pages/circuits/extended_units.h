@@ -5,7 +5,6 @@
 #include <vector>
 
 class QComboBox;
-class QLineEdit;
 
 namespace pages::extended {
 
@@ -31,11 +30,5 @@ enum class Hint { Set, Keep };
 // Looks the combo's text up in the table: a match sets the factor (and the
 // hint, when asked); a text that matches nothing leaves the factor as it was.
 void TakeUnit(QComboBox* combo, const UnitTable& table, double& factor, Hint hint = Hint::Set);
-
-// The page's own writes, none of which is taken for the user's input.
-void WriteText(QLineEdit* edit, const QString& text);
-void WriteUnit(QComboBox* combo, const QString& text);
-void ShowComputed(QLineEdit* edit, double value);  // yellow, still editable
-void ShowEmpty(QLineEdit* edit);                   // "0" in the window colour
 
 } // namespace pages::extended
