@@ -31,7 +31,6 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdint>
-#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -112,8 +111,7 @@ bool AllDigits(const QString& text, QChar mark)
 
 double EntryValue(QString entry, QChar mark)
 {
-    entry.replace(mark, u'.');
-    return std::strtod(entry.toLatin1().constData(), nullptr);
+    return entry.replace(mark, u'.').toDouble();  // C notation whatever the locale
 }
 
 bool SameValue(double a, double b)
