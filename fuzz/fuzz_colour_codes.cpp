@@ -170,7 +170,8 @@ void CheckResistor(const Window& w, QChar mark, const std::array<QString, 6>& be
         code[i] = BandOf(w.find<QLabel>(kResistor.images[i]), false);
 
     const QString entry = w.find<QLineEdit>(kResistor.edit)->text();
-    if (ResistorRefuses(entry, mark)) {
+    // The tab starts with an empty entry, which is not encoded.
+    if (entry.isEmpty() || ResistorRefuses(entry, mark)) {
         Check(Pictures(w, kResistor) == before);
         return;
     }
@@ -228,7 +229,9 @@ void CheckInductor(const Window& w, QChar mark, const std::array<QString, 6>& be
 
 void Reset(Window& w)
 {
-    // "0" first, so that going back to 4 bands cannot switch to 5.
+    // "0" first (the tab starts empty), so that going back to 4 bands cannot
+    // switch to 5.
+    w.find<QLineEdit>(kResistor.edit)->setText(QStringLiteral("1"));
     w.find<QPushButton>("ColorRButton1")->click();
     controls::RadioItems(w.find<QGroupBox>("ColorRRG2")).at(0)->click();
     w.find<QPushButton>("ColorRButton1")->click();

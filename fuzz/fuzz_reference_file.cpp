@@ -5,7 +5,6 @@
 // bit 4 colour, bit 5 key typed as UTF-8 rather than as file bytes) and,
 // in bits 6-7, extra words to split; byte 1 the key's length; then the key;
 // the rest is the file's contents.
-#include "pages/reference/analogue_table.h"
 #include "pages/reference/reference_file.h"
 #include "pages/reference/smd_search.h"
 
@@ -170,14 +169,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Check(next == found.size());
 
-    const auto table = AnalogueTable::FromContents(file);
-    Check(table->lineCount() == static_cast<int>(lines.size()));
-    int previous = -1;
-    for (const int line : table->Find(query.key)) {
-        Check(line > previous && line < table->lineCount());
-        previous = line;
-        (void)table->foreignType(line);
-        (void)table->russianType(line);
-    }
     return 0;
 }
