@@ -74,8 +74,8 @@ bool IsFailureForm(const QString& text, QChar separator)
     return misplacedSign || exponentLetters > 1 || letterWithoutMantissa || separatorAfterExponent;
 }
 
-// The decimal exponent of the leading digit when the text has the shape of a
-// number, for telling an out-of-range number from a misshapen one.
+// A well-shaped text whose value reaches 1e308, where refusing it as too large
+// for a double is right (or, just below DBL_MAX, allowed).
 bool IsTooLarge(const QString& text, QChar separator)
 {
     qsizetype i = IsSign(text[0]) ? 1 : 0;
@@ -102,7 +102,7 @@ bool IsTooLarge(const QString& text, QChar separator)
         exponent = negative ? -exponent : exponent;
     }
     const long long magnitude = (digitsBefore > 0 ? digitsBefore : -leadingFractionZeros) + exponent;
-    return magnitude >= 309;  // 1e308 and above, up to DBL_MAX's own range
+    return magnitude >= 309;
 }
 
 } // namespace
