@@ -60,6 +60,8 @@ private slots:
     void bothDecimalSeparators();
     void zeroInputResistanceIsAnArithmeticError();
     void badNumberIsReportedOnce();
+    void zeroDenominatorOfLowerResistor_data();
+    void zeroDenominatorOfLowerResistor();
 
 private:
     QLineEdit* edit(const QString& name) const { return Find<QLineEdit>(page_, name); }
@@ -431,6 +433,37 @@ void VoltageDividerTest::badNumberIsReportedOnce()
     QCOMPARE(edit("R1R2EUIU")->text(), QString("5"));
     QCOMPARE(testing::Background(edit("R1R2EUIU")), values::ResultColour);
     QCOMPARE(labelTexts(), before);
+}
+
+void VoltageDividerTest::zeroDenominatorOfLowerResistor_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<Inputs>("inputs");
+
+    // E − U − R1·I = 10 − 5 − 10·0.5 = 0
+    QTest::newRow("by current") << 0
+                                << Inputs{{"R1R2EUIR1", "10"}, {"R1R2EUII", "0.5"}, {"R1R2EUIE", "10"},
+                                          {"R1R2EUIU", "5"}};
+    // (E − U)·Rн − R1·U = 5·1000 − 1000·5 = 0
+    QTest::newRow("by resistance") << 1
+                                   << Inputs{{"R1R2EUIR1", "1000"}, {"R1R2EUIRn", "1000"}, {"R1R2EUIE", "10"},
+                                             {"R1R2EUIU", "5"}};
+}
+
+void VoltageDividerTest::zeroDenominatorOfLowerResistor()
+{
+    QFETCH(int, mode);
+    QFETCH(Inputs, inputs);
+
+    if (mode != 0)
+        testing::ClickItem(modes(), mode);
+    typeAll(inputs);
+    QCOMPARE(errors_->count(), 1);
+    errors_->clear();
+    QCOMPARE(edit("R1R2EUIR2")->text(), QString("0"));
+    QCOMPARE(testing::Background(edit("R1R2EUIR2")), values::WindowColour());
+    QVERIFY(!edit("R1R2EUIR2")->isReadOnly());
+    QCOMPARE(labelTexts(), QStringList(7, "??"));
 }
 
 QTEST_MAIN(VoltageDividerTest)
