@@ -325,6 +325,7 @@ void VoltageDividerTest::modeChangeClearsEverything()
         testing::Retype(edit("R1R2EUII"), "0.001");
     QCOMPARE(testing::Background(edit("R1R2EUIU")), values::ResultColour);
     testing::Choose(Find<QComboBox>(page_, "R1R2EUIR1CB"), "кОм");
+    QVERIFY(label("R1R2EUIL6")->text() != "??");
 
     testing::ClickItem(modes(), to);
     for (const char* name : {"R1R2EUIR1", "R1R2EUIR2", "R1R2EUIE", "R1R2EUIU", "R1R2EUII", "R1R2EUIRn"}) {
