@@ -114,11 +114,7 @@ bool VoltageDividerPage::SolveSource()
         value = checked::Div(Real(U) * (Real(R1) + R2), R2);
         break;
     }
-    const Solution solved = Checked(value, kE);
-    SolvedField = SourceE;
-    E = solved.value;
-    values::ShowSolved(ui->R1R2EUIE, solved.shown);
-    ShowLoadCompanion();
+    Accept(SourceE, ui->R1R2EUIE, E, kE, value);
     return true;
 }
 
@@ -142,11 +138,7 @@ bool VoltageDividerPage::SolveUpperResistor()
         value = checked::Div(Real(R2) * (Real(E) - U), U);
         break;
     }
-    const Solution solved = Checked(value, kR1);
-    SolvedField = UpperR1;
-    R1 = solved.value;
-    values::ShowSolved(ui->R1R2EUIR1, solved.shown);
-    ShowLoadCompanion();
+    Accept(UpperR1, ui->R1R2EUIR1, R1, kR1, value);
     return true;
 }
 
@@ -170,11 +162,7 @@ bool VoltageDividerPage::SolveLowerResistor()
         value = checked::Div(Real(R1) * U, Real(E) - U);
         break;
     }
-    const Solution solved = Checked(value, kR2);
-    SolvedField = LowerR2;
-    R2 = solved.value;
-    values::ShowSolved(ui->R1R2EUIR2, solved.shown);
-    ShowLoadCompanion();
+    Accept(LowerR2, ui->R1R2EUIR2, R2, kR2, value);
     return true;
 }
 
@@ -198,11 +186,7 @@ bool VoltageDividerPage::SolveOutput()
         value = checked::Div(Real(E) * R2, Real(R1) + R2);
         break;
     }
-    const Solution solved = Checked(value, kU);
-    SolvedField = OutputU;
-    U = solved.value;
-    values::ShowSolved(ui->R1R2EUIU, solved.shown);
-    ShowLoadCompanion();
+    Accept(OutputU, ui->R1R2EUIU, U, kU, value);
     return true;
 }
 
@@ -222,6 +206,15 @@ bool VoltageDividerPage::SolveLoad()
     values::ShowSolved(ui->R1R2EUIRn, solvedRn.shown);
     values::ShowSolved(ui->R1R2EUII, solvedI.shown);
     return true;
+}
+
+void VoltageDividerPage::Accept(Field field, QLineEdit* edit, double& target, double factor, Real value)
+{
+    const Solution solved = Checked(value, factor);
+    SolvedField = field;
+    target = solved.value;
+    values::ShowSolved(edit, solved.shown);
+    ShowLoadCompanion();
 }
 
 // The load field that the mode does not take as input follows U.

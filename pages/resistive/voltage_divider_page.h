@@ -1,9 +1,12 @@
 #pragma once
 
 #include "controls/page.h"
+#include "values/checked_math.h"
 
 #include <cstdint>
 #include <memory>
+
+class QLineEdit;
 
 namespace Ui {
 class VoltageDividerPage;
@@ -39,6 +42,8 @@ private:
     bool SolveLowerResistor();
     bool SolveOutput();
     bool SolveLoad();
+    // Stores a solved value, shows it and lets the load field follow.
+    void Accept(Field field, QLineEdit* edit, double& target, double factor, values::Real value);
     void ShowLoadCompanion();
     void ShowInformation();
 
