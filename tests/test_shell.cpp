@@ -83,6 +83,7 @@ void ShellTest::everyPageExistsFromStart()
     QFETCH(QString, sheet);
     QFETCH(QString, caption);
     QFETCH(QString, item);
+    const testing::CapturedErrors errors;
     app::MainWindow window;
     window.show();
     auto* pages = testing::Find<QTabWidget>(&window, QStringLiteral("PageControl1"));
@@ -105,6 +106,7 @@ void ShellTest::everyPageExistsFromStart()
         QCOMPARE(control->tabText(1), QStringLiteral("Номинал -> Цвето маркировка"));
         QCOMPARE(control->height(), control->parentWidget()->height() - 5);
     }
+    QCOMPARE(errors.messages(), QStringList());
 }
 
 void ShellTest::menuTree()
