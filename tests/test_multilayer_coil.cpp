@@ -304,9 +304,17 @@ void MultilayerCoilTest::badNumberIsReported()
     enterGeometry("100");
     const QString before = edit("L2L")->text();
     const testing::CapturedErrors errors;
-    edit("L2W")->setText(QStringLiteral("1e5e3"));
+    edit("L2Dn")->setText(QStringLiteral("1e5e3"));
     QCOMPARE(errors.count(), 1);
     QCOMPARE(edit("L2L")->text(), before);
+
+    // Clearing or switching the mode over the bad text raises nothing.
+    Find<QPushButton>(window.get(), QStringLiteral("L2Button"))->click();
+    QCOMPARE(edit("L2Dn")->text(), QStringLiteral("0"));
+    edit("L2Dv")->setText(QStringLiteral("1e5e3"));
+    radio("L2RB2")->click();
+    QCOMPARE(edit("L2Dv")->text(), QStringLiteral("0"));
+    QCOMPARE(errors.count(), 2);
 }
 
 void MultilayerCoilTest::commaSeparator()

@@ -75,12 +75,13 @@ void MainsTransformerPage::Compute()
 
 void MainsTransformerPage::Clear()
 {
-    // Plain writes, as typing would do: each runs Compute, which finds a zero.
-    ui->TrL->setText(QStringLiteral("0"));
-    ui->TrT->setText(QStringLiteral("0"));
-    ui->TrU1->setText(QStringLiteral("220"));
-    ui->TrU2->setText(QStringLiteral("0"));
-    ui->TrI2->setText(QStringLiteral("0"));
+    // Guarded: a computation run by the first write would only stop at its
+    // zero, or fail on a bad text still standing in a later field.
+    values::WriteGuarded(ui->TrL, QStringLiteral("0"));
+    values::WriteGuarded(ui->TrT, QStringLiteral("0"));
+    values::WriteGuarded(ui->TrU1, QStringLiteral("220"));
+    values::WriteGuarded(ui->TrU2, QStringLiteral("0"));
+    values::WriteGuarded(ui->TrI2, QStringLiteral("0"));
     for (QLabel* answer : {ui->TrLabel6, ui->TrLabel7, ui->TrLabel8, ui->TrLabel9, ui->TrLabel10})
         answer->setText(Unknown);
 }

@@ -61,10 +61,10 @@ void MultilayerCoilPage::ShowPicture(const QString& name, int top)
 
 void MultilayerCoilPage::ZeroTexts()
 {
-    // Written as a user's change would be: each runs Compute, which finds
-    // nothing to do; the output goes last so that it ends at "0".
+    // Guarded: a computation run by the first write would find nothing to do,
+    // or fail on a bad text still standing in a later field.
     for (QLineEdit* edit : {ui->L2W, ui->L2Dn, ui->L2Dv, ui->L2J, ui->L2L})
-        edit->setText(QStringLiteral("0"));
+        values::WriteGuarded(edit, QStringLiteral("0"));
 }
 
 void MultilayerCoilPage::EnterMode(Mode newMode)
