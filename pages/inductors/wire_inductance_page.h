@@ -22,11 +22,11 @@ public:
 
     void registerRoutes(controls::RouteTables& routes) override;
 
+private:
     // The length in mm whose inductance first exceeds the target, found digit
     // by digit down to 1E-5 mm; raises ArithmeticError when it exceeds a double.
     static values::Real LengthFor(values::Real inductance, values::Real diameter);
 
-private:
     enum Field : int { None = 0, Length = 1, Diameter = 2, Inductance = 3 };
 
     void Compute();
