@@ -23,8 +23,8 @@ public:
     void registerRoutes(controls::RouteTables& routes) override;
 
 private:
-    // The length in mm whose inductance first exceeds the target, found digit
-    // by digit down to 1E-5 mm; raises ArithmeticError when it exceeds a double.
+    // The longest length in mm, in whole 1E-5 mm steps, whose inductance does
+    // not exceed the target; raises ArithmeticError when it exceeds a double.
     static values::Real LengthFor(values::Real inductance, values::Real diameter);
 
     enum Field : int { None = 0, Length = 1, Diameter = 2, Inductance = 3 };
