@@ -182,6 +182,7 @@ void MultilayerCoilTest::modes()
     QVERIFY(edit("L2L")->isReadOnly());
     QCOMPARE(image()->property("picture").toString(), picture);
     QCOMPARE(image()->y(), top);
+    QCOMPARE(image()->size(), picture == "PIC34" ? QSize(47, 79) : QSize(50, 63));
     QCOMPARE(Find<QGroupBox>(window.get(), QStringLiteral("L2GB"))->isVisible(), control != "L2CB1");
 }
 

@@ -48,14 +48,15 @@ void MultilayerCoilPage::registerRoutes(controls::RouteTables& routes)
 
 void MultilayerCoilPage::OnOpen()
 {
-    values::LoadPicture(ui->L2Image1, QStringLiteral("PIC34"));
-    ui->L2Image1->adjustSize();
+    const QString picture = QStringLiteral("PIC34");
+    values::LoadPicture(ui->L2Image1, picture);
+    ui->L2Image1->resize(values::PictureSize(picture));
 }
 
 void MultilayerCoilPage::ShowPicture(const QString& name, int top)
 {
     values::LoadPicture(ui->L2Image1, name);
-    ui->L2Image1->adjustSize();
+    ui->L2Image1->resize(values::PictureSize(name));
     ui->L2Image1->move(ui->L2Image1->x(), top);
 }
 
