@@ -54,7 +54,7 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const
         return {};
     if (!rows_)
         return QString();
-    return rows_->cell(index.row(), index.column());
+    return rows_->cell(index.row(), index.column()).left(kLongestCellText);
 }
 
 QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const

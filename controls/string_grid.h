@@ -10,6 +10,10 @@ class QTableView;
 
 namespace controls {
 
+// Cells show at most this many characters: a grid column is a few hundred
+// pixels wide, and laying out a text of megabytes would stall every repaint.
+inline constexpr int kLongestCellText = 4096;
+
 // The records a string grid shows below its header. The grid asks for the
 // cells it paints, so a long result is never copied into the grid.
 class StringGridRows {

@@ -1,5 +1,7 @@
 #include "pages/reference/analogue_table.h"
 
+#include "controls/string_grid.h"
+
 #include <array>
 
 namespace pages::reference {
@@ -40,12 +42,12 @@ std::vector<int> AnalogueTable::Find(const std::optional<QByteArray>& key) const
 
 QString AnalogueTable::foreignType(int line) const
 {
-    return Decode(View(contents_, pairs_[static_cast<std::size_t>(line)].foreign));
+    return Decode(View(contents_, pairs_[static_cast<std::size_t>(line)].foreign).substr(0, controls::kLongestCellText));
 }
 
 QString AnalogueTable::russianType(int line) const
 {
-    return Decode(View(contents_, pairs_[static_cast<std::size_t>(line)].russian));
+    return Decode(View(contents_, pairs_[static_cast<std::size_t>(line)].russian).substr(0, controls::kLongestCellText));
 }
 
 } // namespace pages::reference

@@ -33,7 +33,8 @@ public:
     {
         std::array<std::string_view, reference::kSmdWords> words;
         const std::string_view rest = reference::SplitWords(reference::View(*contents_, lines_[row]), words);
-        return reference::Decode(column < reference::kSmdWords ? words[column] : rest);
+        const std::string_view text = column < reference::kSmdWords ? words[column] : rest;
+        return reference::Decode(text.substr(0, controls::kLongestCellText));
     }
 
 private:
