@@ -7,7 +7,6 @@
 #include "app/main_menu.h"
 #include "app/page_catalog.h"
 #include "controls/page.h"
-#include "values/number_text.h"
 #include "values/pictures.h"
 
 #include <QAction>
@@ -41,7 +40,6 @@ constexpr int kPageControlTop = 28;
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     InitSkhemarResources();
-    values::SetDecimalSeparator(values::SystemDecimalSeparator());
 
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Схемарь"));

@@ -1,22 +1,239 @@
 #include "app/main_window.h"
+#include "app/page_catalog.h"
 #include "support/test_support.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+QStringList VisibleTabs(const QTabWidget* pages)
+{
+    QStringList tabs;
+    for (int i = 0; i < pages->count(); ++i) {
+        if (pages->isTabVisible(i))
+            tabs << pages->tabText(i);
+    }
+    return tabs;
+}
+
+QString Current(const QTabWidget* pages)
+{
+    return pages->tabText(pages->currentIndex());
+}
+
+void CloseCurrent(app::MainWindow& window)
+{
+    QTest::mouseClick(testing::Find<QLabel>(&window, QStringLiteral("Image1")), Qt::LeftButton);
+}
+
+} // namespace
 
 class ShellTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsCollapsed();
+    void startsCollapsedAtTopCentre();
+    void everyPageExistsFromStart_data();
+    void everyPageExistsFromStart();
+    void menuTree();
+    void tabsKeepTheFixedOrder();
+    void closingMovesToTheSamePlace();
+    void closingWithNothingOpenChangesNothing();
+    void aboutWindowSitsOnTheCorner();
+    void aboutLinksLightUnderTheMouse();
 };
 
-void ShellTest::startsCollapsed()
+void ShellTest::startsCollapsedAtTopCentre()
 {
     app::MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Схемарь"));
     QCOMPARE(window.frameGeometry().height(), 85);
     QCOMPARE(window.frameGeometry().top(), 0);
+    const QRect screen = window.screen()->geometry();
+    QCOMPARE(window.frameGeometry().left(), (screen.width() - window.frameGeometry().width()) / 2);
+    QCOMPARE(window.geometry().width(), 730);
+    QVERIFY(!testing::Find<QTabWidget>(&window, QStringLiteral("PageControl1"))->isVisible());
+    QVERIFY(testing::Find<QLabel>(&window, QStringLiteral("Image1"))->isVisible());
+    QCOMPARE(testing::Find<QLabel>(&window, QStringLiteral("Image1"))->toolTip(), QStringLiteral("Закрыть страницу"));
+}
+
+void ShellTest::everyPageExistsFromStart_data()
+{
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("item");
+    for (const app::PageEntry& entry : app::PageCatalog()) {
+        QTest::newRow(entry.sheet) << QString::fromLatin1(entry.sheet) << QString::fromUtf16(entry.caption)
+                                   << QString::fromLatin1(entry.menuItem);
+    }
+}
+
+void ShellTest::everyPageExistsFromStart()
+{
+    QFETCH(QString, sheet);
+    QFETCH(QString, caption);
+    QFETCH(QString, item);
+    app::MainWindow window;
+    window.show();
+    auto* pages = testing::Find<QTabWidget>(&window, QStringLiteral("PageControl1"));
+    QCOMPARE(pages->count(), 23);
+    QWidget* page = testing::Find<QWidget>(&window, sheet);
+    const int index = pages->indexOf(page);
+    QCOMPARE(pages->tabText(index), caption);
+    QVERIFY(!pages->isTabVisible(index));
+    testing::OpenPage(window, item);
+    QCOMPARE(pages->currentWidget()->objectName(), sheet);
+    QCOMPARE(VisibleTabs(pages), QStringList{caption});
+    QCOMPARE(window.frameGeometry().height(), 685);
+    QVERIFY(pages->isVisible());
+    QVERIFY(page->isVisible());
+    for (const auto& [owner, nested] : {std::pair{"TS19", "PageControl13"}, std::pair{"TS20", "PageControl12"}}) {
+        auto* control = testing::Find<QTabWidget>(&window, QLatin1String(nested));
+        QCOMPARE(control->parentWidget()->objectName(), QLatin1String(owner));
+        QCOMPARE(control->count(), 2);
+        QCOMPARE(control->tabText(0), QStringLiteral("Цвето маркировка -> Номинал"));
+        QCOMPARE(control->tabText(1), QStringLiteral("Номинал -> Цвето маркировка"));
+        QCOMPARE(control->height(), control->parentWidget()->height() - 5);
+    }
+}
+
+void ShellTest::menuTree()
+{
+    app::MainWindow window;
+    const QList<QAction*> top = window.menuBar()->actions();
+    QStringList captions;
+    for (QAction* action : top)
+        captions << action->text();
+    QCOMPARE(captions, (QStringList{QStringLiteral("Фаил"), QStringLiteral("Калькулятор"), QStringLiteral("Расчёты"),
+                                    QStringLiteral("Маркировка"), QStringLiteral("Аналоги")}));
+    const struct {
+        const char* name;
+        const char16_t* caption;
+    } items[] = {
+        {"N6", u"О программе"}, {"N23", u"Калькулятор"}, {"N7", u"Паралельный и последовательный"},
+        {"N8", u"Расширенный"}, {"N13", u"НЧ"}, {"N14", u"ВЧ"}, {"N15", u"Полосовой"}, {"N18", u"Однслойная"},
+        {"N19", u"Многослойная"}, {"N25", u"Провода"}, {"N26", u"На фирритовом кольце"}, {"N27", u"Сетевой"},
+        {"N32", u"Закон Ома"}, {"R1R21", u"Паралельное соединение R1, R2"}, {"N33", u"Добавочное"},
+        {"N24", u"Преобразование треугольник <-> звезда"}, {"N38", u"Делитель напряжения"},
+        {"N39", u"Шунт или расчёт Амперметра"}, {"N40", u"Расчёт вольт метра"}, {"LC1", u"L, C"},
+        {"N34", u"Гасящий конденсатор"}, {"N35", u"Сопротивление"}, {"N36", u"Дросель"},
+        {"SMD1", u"Маркировка SMD транзисторов"}, {"N16", u"Транзисторы"}, {"N5", u"Колебательный контур"},
+        {"N17", u"Цилиндрическая"}, {"N30", u"Активное"}, {"N31", u"Реактивное"},
+    };
+    for (const auto& item : items)
+        QCOMPARE(testing::Find<QAction>(&window, QLatin1String(item.name))->text(), QString::fromUtf16(item.caption));
+}
+
+void ShellTest::tabsKeepTheFixedOrder()
+{
+    app::MainWindow window;
+    window.show();
+    auto* pages = testing::Find<QTabWidget>(&window, QStringLiteral("PageControl1"));
+    for (const char* item : {"N13", "N32", "N14"})
+        testing::OpenPage(window, QLatin1String(item));
+    QCOMPARE(VisibleTabs(pages), (QStringList{QStringLiteral("НЧ"), QStringLiteral("ВЧ"), QStringLiteral("Закон Ома")}));
+    QCOMPARE(Current(pages), QStringLiteral("ВЧ"));
+    testing::OpenPage(window, QStringLiteral("N13"));
+    QCOMPARE(Current(pages), QStringLiteral("НЧ"));
+    QCOMPARE(VisibleTabs(pages).count(), 3);
+}
+
+void ShellTest::closingMovesToTheSamePlace()
+{
+    app::MainWindow window;
+    window.show();
+    auto* pages = testing::Find<QTabWidget>(&window, QStringLiteral("PageControl1"));
+    for (const char* item : {"N13", "N32", "N14"})
+        testing::OpenPage(window, QLatin1String(item));
+    CloseCurrent(window);
+    QCOMPARE(Current(pages), QStringLiteral("Закон Ома"));
+    CloseCurrent(window);
+    QCOMPARE(Current(pages), QStringLiteral("НЧ"));
+    QCOMPARE(window.frameGeometry().height(), 685);
+    const QPoint position = window.frameGeometry().topLeft();
+    CloseCurrent(window);
+    QVERIFY(VisibleTabs(pages).isEmpty());
+    QVERIFY(!pages->isVisible());
+    QCOMPARE(window.frameGeometry().height(), 85);
+    QCOMPARE(window.frameGeometry().topLeft(), position);
+}
+
+void ShellTest::closingWithNothingOpenChangesNothing()
+{
+    app::MainWindow window;
+    window.show();
+    const QRect before = window.frameGeometry();
+    CloseCurrent(window);
+    CloseCurrent(window);
+    QCOMPARE(window.frameGeometry(), before);
+    testing::OpenPage(window, QStringLiteral("N7"));
+    CloseCurrent(window);
+    CloseCurrent(window);
+    QCOMPARE(window.frameGeometry(), before);
+}
+
+void ShellTest::aboutWindowSitsOnTheCorner()
+{
+    app::MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (int showing = 0; showing < 2; ++showing) {
+        QString title;
+        QPoint corner;
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            QCOMPARE(about->objectName(), QStringLiteral("TForm2"));
+            title = about->windowTitle();
+            corner = about->frameGeometry().topLeft();
+            modal = about->isModal();
+            about->close();
+        });
+        testing::OpenPage(window, QStringLiteral("N6"));
+        QCOMPARE(title, QStringLiteral("Схемарь Ver. 2.0.5.20"));
+        QCOMPARE(corner, window.frameGeometry().topLeft());
+        QVERIFY(modal);
+        QVERIFY(!window.findChild<QDialog*>(QStringLiteral("TForm2")));
+    }
+}
+
+void ShellTest::aboutLinksLightUnderTheMouse()
+{
+    app::MainWindow window;
+    window.show();
+    QStringList seen;
+    QTimer::singleShot(0, [&] {
+        auto* about = QApplication::activeModalWidget();
+        for (const char* name : {"VerLabel1", "VerLabel2", "VerLabel3"}) {
+            auto* label = testing::Find<QLabel>(about, QLatin1String(name));
+            auto describe = [&] {
+                seen << QStringLiteral("%1 %2 %3").arg(QLatin1String(name), testing::FontColour(label).name()).arg(label->font().pointSize());
+            };
+            describe();
+            QEvent enter(QEvent::Enter);
+            QApplication::sendEvent(label, &enter);
+            describe();
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(label, &leave);
+            describe();
+        }
+        about->close();
+    });
+    testing::OpenPage(window, QStringLiteral("N6"));
+    QCOMPARE(seen, (QStringList{"VerLabel1 #008000 12", "VerLabel1 #ff0000 13", "VerLabel1 #008000 12",
+                                "VerLabel2 #008000 12", "VerLabel2 #ff0000 13", "VerLabel2 #008000 12",
+                                "VerLabel3 #008000 12", "VerLabel3 #ff0000 13", "VerLabel3 #008000 12"}));
 }
 
 QTEST_MAIN(ShellTest)

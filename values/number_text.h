@@ -5,8 +5,8 @@
 
 namespace values {
 
-// The system's decimal separator, read once at start-up (MainWindow) and
-// pinned by tests; every number the user sees or types goes through it.
+// The system's decimal separator, read once at its first use; tests pin it
+// with SetDecimalSeparator. Every number the user sees or types goes through it.
 QChar DecimalSeparator();
 void SetDecimalSeparator(QChar separator);
 QChar SystemDecimalSeparator();

@@ -1,0 +1,166 @@
+#include "values/errors.h"
+#include "values/field.h"
+#include "values/pictures.h"
+#include "values/units.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using values::UnitKind;
+
+class UnitsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitSkhemarResources(); }
+    void scales_data();
+    void scales();
+    void uncoveredIndexGivesNoFactor_data();
+    void uncoveredIndexGivesNoFactor();
+    void clearHintDiffersFromScaleHint();
+    void readsThroughUnit();
+    void fillReplacesList();
+    void loadsPictures();
+    void unknownPictureRaises();
+    void bandPictures();
+};
+
+void UnitsTest::scales_data()
+{
+    QTest::addColumn<char>("kind");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<QString>("hint");
+    const struct {
+        char kind;
+        int index;
+        const char16_t* item;
+        double factor;
+        const char16_t* hint;
+    } rows[] = {
+        {'C', 0, u"пФ", 1E-12, u"Пикофарад"}, {'C', 1, u"нФ", 1E-9, u"Нанофарад"},
+        {'C', 2, u"мкФ", 1E-6, u"Микрофарад"}, {'C', 3, u"Ф", 1, u"Фарад"},
+        {'L', 0, u"мкГн", 1E-6, u"Микрогенри"}, {'L', 1, u"мГн", 1E-3, u"Милигенри"},
+        {'L', 2, u"Гн", 1, u"Генри"},
+        {'F', 0, u"Гц", 1, u"Герц"}, {'F', 1, u"кГц", 1E3, u"Келогерц"},
+        {'F', 2, u"мГц", 1E6, u"Мегагерц"}, {'F', 3, u"гГц", 1E9, u"Гигагерц"},
+        {'R', 0, u"Ом", 1, u"Ом"}, {'R', 1, u"кОм", 1E3, u"Келом"},
+        {'R', 2, u"мОм", 1E6, u"Мегом"}, {'R', 3, u"гОм", 1E9, u"Гиком"},
+        {'U', 0, u"мВ", 1E-3, u"Миливольт"}, {'U', 1, u"В", 1, u"Воль"}, {'U', 2, u"кВ", 1E3, u"Келоволь"},
+        {'I', 0, u"мкА", 1E-6, u"Микроампер"}, {'I', 1, u"мА", 1E-3, u"Милиампер"}, {'I', 2, u"А", 1, u"Ампер"},
+        {'W', 0, u"мВт", 1E-3, u"Миливат"}, {'W', 1, u"Вт", 1, u"Ват"}, {'W', 2, u"кВт", 1E3, u"Келоват"},
+    };
+    for (const auto& row : rows) {
+        QTest::addRow("%c %d", row.kind, row.index)
+            << row.kind << row.index << QString::fromUtf16(row.item) << row.factor << QString::fromUtf16(row.hint);
+    }
+}
+
+void UnitsTest::scales()
+{
+    QFETCH(char, kind);
+    QFETCH(int, index);
+    QFETCH(QString, item);
+    QFETCH(double, factor);
+    QFETCH(QString, hint);
+    QComboBox combo;
+    combo.setEditable(true);
+    combo.addItems(values::UnitTexts(static_cast<UnitKind>(kind)));
+    QCOMPARE(combo.itemText(index), item);
+    combo.setCurrentIndex(index);
+    combo.setToolTip(QStringLiteral("stored"));
+    QCOMPARE(values::UnitScale(&combo, static_cast<UnitKind>(kind)), factor);
+    QCOMPARE(combo.toolTip(), hint);
+}
+
+void UnitsTest::uncoveredIndexGivesNoFactor_data()
+{
+    QTest::addColumn<char>("kind");
+    QTest::addColumn<int>("index");
+    QTest::newRow("current index 3") << 'I' << 3;
+    QTest::newRow("voltage index 3") << 'U' << 3;
+    QTest::newRow("no item selected") << 'C' << -1;
+}
+
+void UnitsTest::uncoveredIndexGivesNoFactor()
+{
+    QFETCH(char, kind);
+    QFETCH(int, index);
+    QComboBox combo;
+    combo.addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
+    combo.setCurrentIndex(index);
+    combo.setToolTip(QStringLiteral("stored"));
+    QCOMPARE(values::UnitScale(&combo, static_cast<UnitKind>(kind)), 0.0);
+    QCOMPARE(combo.toolTip(), QString());
+}
+
+void UnitsTest::clearHintDiffersFromScaleHint()
+{
+    QComboBox combo;
+    combo.addItems(values::UnitTexts(UnitKind::U));
+    combo.setCurrentIndex(1);
+    values::UnitScale(&combo, UnitKind::U);
+    QCOMPARE(combo.toolTip(), QStringLiteral("Воль"));
+    values::SetUnit(&combo, 1, QStringLiteral("Вольт"));
+    QCOMPARE(combo.toolTip(), QStringLiteral("Вольт"));
+    QCOMPARE(combo.currentIndex(), 1);
+}
+
+void UnitsTest::readsThroughUnit()
+{
+    QComboBox combo;
+    combo.addItems(values::UnitTexts(UnitKind::C));
+    combo.setCurrentIndex(1);
+    QLineEdit edit(QStringLiteral("4.7"));
+    double factor = 0;
+    const double farad = values::ReadWithUnit(&edit, &combo, UnitKind::C, factor);
+    QCOMPARE(factor, 1E-9);
+    QVERIFY(qFuzzyCompare(farad, 4.7E-9));
+    values::ShowSolved(&edit, 1E-8 / factor);
+    QCOMPARE(edit.text(), QStringLiteral("10"));
+    QVERIFY(edit.isReadOnly());
+    QCOMPARE(edit.palette().color(QPalette::Base), QColor(255, 255, 0));
+}
+
+void UnitsTest::fillReplacesList()
+{
+    QComboBox combo;
+    combo.addItems(values::UnitTexts(UnitKind::L));
+    values::FillUnitCombo(&combo, values::UnitTexts(UnitKind::R), QStringLiteral("Ом"), 0);
+    QCOMPARE(combo.count(), 4);
+    QCOMPARE(combo.itemText(3), QStringLiteral("гОм"));
+    QCOMPARE(combo.currentIndex(), 0);
+    QCOMPARE(combo.toolTip(), QStringLiteral("Ом"));
+}
+
+void UnitsTest::loadsPictures()
+{
+    QLabel image;
+    QCOMPARE(values::PictureName(&image), QString());
+    values::LoadPicture(&image, QStringLiteral("Image1"));
+    QCOMPARE(values::PictureName(&image), QStringLiteral("Image1"));
+    QCOMPARE(image.pixmap().deviceIndependentSize().toSize(), QSize(19, 19));
+}
+
+void UnitsTest::unknownPictureRaises()
+{
+    QLabel image;
+    values::LoadPicture(&image, QStringLiteral("Image1"));
+    QVERIFY_THROWS_EXCEPTION(values::ResourceError, values::LoadPicture(&image, QStringLiteral("PIC99")));
+    QCOMPARE(values::PictureName(&image), QStringLiteral("Image1"));
+}
+
+void UnitsTest::bandPictures()
+{
+    QWidget root;
+    QVERIFY_THROWS_EXCEPTION(values::ResourceError, values::LoadBandPictures(&root, QStringLiteral("X")));
+    QCOMPARE(values::BandImageNames[6], "PIC33");
+    QCOMPARE(values::BandImageNames[7], "PIC31");
+    QCOMPARE(values::BandImageNames[10], "PIC32");
+}
+
+QTEST_MAIN(UnitsTest)
+#include "test_units.moc"
