@@ -10,6 +10,7 @@ namespace controls {
 namespace {
 
 constexpr int kRowHeight = 20;
+constexpr int kCaptionPixelSize = 10;
 
 } // namespace
 
@@ -77,6 +78,11 @@ StringGridModel* MakeStringGrid(QTableView* view, int columns)
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     view->horizontalHeader()->setStretchLastSection(false);
     view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Captions are sized to their columns in a font of about the form's size, leading
+    // blanks and all; a larger desktop font would cut their ends off.
+    QFont captionFont = view->horizontalHeader()->font();
+    captionFont.setPixelSize(kCaptionPixelSize);
+    view->horizontalHeader()->setFont(captionFont);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
