@@ -70,11 +70,9 @@ for part, code, kind, volts, gain, package in [
     ("BC817-16", "6A", "NPN", 45, "100-250", "SOT-23"), ("BC817-25", "6B", "NPN", 45, "160-400", "SOT-23"),
     ("BC817-40", "6C", "NPN", 45, "250-600", "SOT-23"), ("BC818-16", "6E", "NPN", 25, "100-250", "SOT-23"),
     ("BC818-25", "6F", "NPN", 25, "160-400", "SOT-23"), ("BC818-40", "6G", "NPN", 25, "250-600", "SOT-23"),
-    ("BC807-16W", "5A", "PNP", 45, "100-250", "SOT-323"), ("BC807-25W", "5B", "PNP", 45, "160-400", "SOT-323"),
-    ("BC807-40W", "5C", "PNP", 45, "250-600", "SOT-323"), ("BC817-16W", "6A", "NPN", 45, "100-250", "SOT-323"),
-    ("BC817-25W", "6B", "NPN", 45, "160-400", "SOT-323"), ("BC817-40W", "6C", "NPN", 45, "250-600", "SOT-323"),
 ]:
     smd(code, part, "NXP", kind, package, f"Uкэ {volts}В, Iк 0,5А, h21э {gain}")
+smd("6D", "BC817", "NXP", "NPN", "SOT-23", "Uкэ 45В, Iк 0,5А, h21э 100-600")
 
 for part, code, kind in [
     ("BCW29", "C1", "PNP"), ("BCW30", "C2", "PNP"),
@@ -82,16 +80,18 @@ for part, code, kind in [
 ]:
     smd(code, part, "NXP", kind, "SOT-23", "малосигнальный")
 for suffix in "ABCD":
-    smd("A" + suffix, "BCW60" + suffix, "NXP", "NPN", "SOT-23", f"малосигнальный, группа {suffix}")
-for suffix in "ABCD":
-    smd("B" + suffix, "BCW61" + suffix, "NXP", "PNP", "SOT-23", f"малосигнальный, группа {suffix}")
+    smd("A" + suffix, "BCW60" + suffix, "NXP", "NPN", "SOT-23", f"Uкэ 32В, Iк 0,1А, группа {suffix}")
+for suffix in ["FF", "FN"]:
+    smd("A" + suffix[1], "BCW60" + suffix, "Siemens", "NPN", "SOT-23", f"Uкэ 32В, Iк 0,1А, группа {suffix}")
+for suffix in "BCD":
+    smd("B" + suffix, "BCW61" + suffix, "NXP", "PNP", "SOT-23", f"Uкэ 32В, Iк 0,1А, группа {suffix}")
 for suffix in "GHJK":
     smd("A" + suffix, "BCX70" + suffix, "NXP", "NPN", "SOT-23", f"Uкэ 45В, группа {suffix}")
 for suffix in "GHJK":
     smd("B" + suffix, "BCX71" + suffix, "NXP", "PNP", "SOT-23", f"Uкэ 45В, группа {suffix}")
 for part, code, kind, volts in [
     ("BCX17", "T1", "PNP", 45), ("BCX18", "T2", "PNP", 25),
-    ("BCX19", "U1", "NPN", 45), ("BCX20", "U2", "NPN", 25),
+    ("BCX19", "U1", "NPN", 45),
 ]:
     smd(code, part, "NXP", kind, "SOT-23", f"Uкэ {volts}В, Iк 0,5А")
 
@@ -101,6 +101,14 @@ for part, code, kind, volts in [
     ("BCX54", "BA", "NPN", 45), ("BCX55", "BE", "NPN", 60), ("BCX56", "BH", "NPN", 80),
 ]:
     smd(code, part, "NXP", kind, "SOT-89", f"Uкэ {volts}В, Iк 1А")
+for part, code, kind, volts, gain in [
+    ("BCX51-16", "AD", "PNP", 45, "100-250"), ("BCX52-16", "AM", "PNP", 60, "100-250"),
+    ("BCX53-16", "AL", "PNP", 80, "100-250"),
+    ("BCX54-10", "BC", "NPN", 45, "63-160"), ("BCX54-16", "BD", "NPN", 45, "100-250"),
+    ("BCX55-10", "BG", "NPN", 60, "63-160"), ("BCX55-16", "BM", "NPN", 60, "100-250"),
+    ("BCX56-10", "BK", "NPN", 80, "63-160"), ("BCX56-16", "BL", "NPN", 80, "100-250"),
+]:
+    smd(code, part, "NXP", kind, "SOT-89", f"Uкэ {volts}В, Iк 1А, h21э {gain}")
 
 # The 2N and MPS types in SOT-23.
 for part, code, kind, note in [
@@ -123,49 +131,36 @@ for part, code, kind, note in [
 ]:
     smd(code, part, "ON", kind, "SOT-23", note)
 
-# Japanese types.
-for rank, code in [("O", "LO"), ("Y", "LY"), ("GR", "LG"), ("BL", "LL")]:
-    smd(code, "2SC2712", "Toshiba", "NPN", "SOT-23", f"Uкэ 50В, Iк 0,15А, группа {rank}, аналог 2SC1815")
-for rank, code in [("O", "SO"), ("Y", "SY"), ("GR", "SG")]:
-    smd(code, "2SA1162", "Toshiba", "PNP", "SOT-23", f"Uкэ 50В, Iк 0,15А, группа {rank}, аналог 2SA1015")
-for rank in "QRS":
-    smd("B" + rank, "2SC2412K", "Rohm", "NPN", "SOT-23", f"Uкэ 50В, Iк 0,15А, группа {rank}")
-for rank in "QRS":
-    smd("F" + rank, "2SA1037AK", "Rohm", "PNP", "SOT-23", f"Uкэ 50В, Iк 0,15А, группа {rank}")
-for rank in ["L4", "L5", "L6", "L7"]:
-    smd(rank, "2SC1623", "NEC", "NPN", "SOT-23", f"Uкэ 50В, Iк 0,1А, группа {rank}")
-for rank in ["R23", "R24", "R25"]:
-    smd(rank, "2SC3356", "NEC", "NPN", "SOT-23", f"ВЧ малошумящий, группа {rank}")
-smd("KN", "2SK3018", "Rohm", "N-MOS", "SOT-323", "Uси 30В, Iс 0,1А")
+# Japanese types; Rohm marks a letter for the type and one for the gain group.
+for part, package in [("2SC2412K", "SOT-23"), ("2SC4081", "SOT-323"), ("2SC4617", "SOT-416"), ("2SC5658", "VMT3")]:
+    for rank in "QRS":
+        smd("B" + rank, part, "Rohm", "NPN", package, f"Uкэ 50В, Iк 0,15А, группа {rank}")
+for part, package in [("2SA1037AK", "SOT-23"), ("2SA1576A", "SOT-323"), ("2SA1774", "SOT-416"), ("2SA2029", "VMT3")]:
+    for rank in "QRS":
+        smd("F" + rank, part, "Rohm", "PNP", package, f"Uкэ 50В, Iк 0,15А, группа {rank}")
+for code, rank in [("L5", "Q"), ("L6", "R"), ("L7", "S")]:
+    smd(code, "2SC1623", "LRC", "NPN", "SOT-23", f"Uкэ 50В, Iк 0,15А, группа {rank}")
+smd("KN", "2SK3019", "Rohm", "N-MOS", "SOT-416", "Uси 30В, Iс 0,1А")
+smd("KN", "2SK3541", "JCET", "N-MOS", "SOT-723", "Uси 30В, Iс 0,1А")
 
 # Zetex types carry their number.
-for number, kind in [("491", "NPN"), ("493", "NPN"), ("591", "PNP"), ("593", "PNP")]:
-    smd(number, "FMMT" + number, "Zetex", kind, "SOT-23", "Iк 1А")
-for number, kind in [("617", "NPN"), ("618", "NPN"), ("619", "NPN"), ("717", "PNP"), ("718", "PNP"), ("720", "PNP")]:
-    smd(number, "FMMT" + number, "Zetex", kind, "SOT-23", "низкое Uкэ нас.")
+smd("491", "FMMT491", "Zetex", "NPN", "SOT-23", "Uкэ 60В, Iк 1А")
+smd("493", "FMMT493", "Zetex", "NPN", "SOT-23", "Uкэ 100В, Iк 1А")
 
 # Field-effect transistors.
 smd("SS", "BSS138", "Fairchild", "N-MOS", "SOT-23", "Uси 50В, Iс 0,22А")
 smd("702", "2N7002", "Fairchild", "N-MOS", "SOT-23", "Uси 60В, Iс 0,115А")
 
 # RF transistors.
-for part, code, kind in [
-    ("BFR92", "P1", "NPN"), ("BFR92A", "P2", "NPN"), ("BFR93", "R1", "NPN"), ("BFR93A", "R2", "NPN"),
-    ("BFS17", "E1", "NPN"), ("BFT92", "W1", "PNP"), ("BFT93", "X1", "PNP"),
-]:
-    smd(code, part, "NXP", kind, "SOT-23", "ВЧ широкополосный")
+smd("P2", "BFR92A", "Vishay", "NPN", "SOT-23", "ВЧ широкополосный, Uкэ 15В")
+smd("WP2", "BFR92AW", "Vishay", "NPN", "SOT-323", "ВЧ широкополосный, Uкэ 15В")
+smd("W1", "BFT92", "NXP", "PNP", "SOT-23", "ВЧ широкополосный, fт 5ГГц")
 
-# Chinese versions of the TO-92 S90xx and S8050/S8550.
+# Chinese versions of the TO-92 S9013, S8050 and S8550.
 for part, code, kind, note in [
-    ("S9012", "2T1", "PNP", "аналог S9012 в корпусе ТО-92"),
-    ("S9013", "J3", "NPN", "аналог S9013 в корпусе ТО-92"),
-    ("S9014", "J6", "NPN", "аналог S9014 в корпусе ТО-92"),
-    ("S9015", "M6", "PNP", "аналог S9015 в корпусе ТО-92"),
-    ("S9018", "J8", "NPN", "ВЧ, аналог S9018 в корпусе ТО-92"),
+    ("S9013", "J3", "NPN", "Uкэ 25В, Iк 0,5А, аналог S9013 в корпусе ТО-92"),
     ("S8050", "J3Y", "NPN", "аналог S8050 в корпусе ТО-92"),
     ("S8550", "2TY", "PNP", "аналог S8550 в корпусе ТО-92"),
-    ("SS8050", "Y1", "NPN", "Iк 1,5А"),
-    ("SS8550", "Y2", "PNP", "Iк 1,5А"),
 ]:
     smd(code, part, "JCET", kind, "SOT-23", note)
 
