@@ -51,6 +51,7 @@ private slots:
     void readsFilesUnderCurrentDirectory();
     void reportsUnreadableFiles_data();
     void reportsUnreadableFiles();
+    void fallsBackToInstalledData_data();
     void fallsBackToInstalledData();
 };
 
@@ -281,12 +282,19 @@ void ReferenceFileTest::reportsUnreadableFiles()
     QVERIFY(message.contains(QDir::toNativeSeparators(QStringLiteral("Baase/Tr.db"))));
 }
 
+void ReferenceFileTest::fallsBackToInstalledData_data()
+{
+    QTest::addColumn<QString>("besideProgram");
+    QTest::newRow("installed beside the program") << "/../share/skhemar/Baase";
+    QTest::newRow("build directory inside the source tree") << "/../data/Baase";
+}
+
 void ReferenceFileTest::fallsBackToInstalledData()
 {
-    // Beside the program: <bin>/../share/skhemar/Baase.
-    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/skhemar/Baase");
+    QFETCH(QString, besideProgram);
+    const QString installed = QCoreApplication::applicationDirPath() + besideProgram;
     if (QFileInfo::exists(installed))
-        QSKIP("an installed data directory is already there");
+        QSKIP("that data directory is already there");
     QVERIFY(QDir().mkpath(installed));
     WriteFile(installed + QStringLiteral("/Tr.db"), QByteArray("BD139 X\n"));
 

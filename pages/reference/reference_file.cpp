@@ -43,14 +43,21 @@ constexpr std::array<char16_t, 256> kDecodeTable = MakeDecodeTable();
 constexpr qint64 kLargestFile = 256LL * 1024 * 1024;
 constexpr qint64 kReadChunk = 1024 * 1024;
 
+// The program's own copy: installed beside it (also after the install was
+// moved), installed where it was configured to go, or, for a program run
+// from its build directory inside the source tree, the bundled data there.
 QString InstalledDataDirectory()
 {
-    const QString besideProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/skhemar/Baase");
-    if (QFileInfo(besideProgram).isDir())
-        return QDir::cleanPath(besideProgram);
-    const QString configured = QStringLiteral(SKHEMAR_DATA_DIR "/Baase");
-    if (QFileInfo(configured).isDir())
-        return configured;
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString candidates[] = {
+        programDir + QStringLiteral("/../share/skhemar/Baase"),
+        QStringLiteral(SKHEMAR_DATA_DIR "/Baase"),
+        programDir + QStringLiteral("/../data/Baase"),
+    };
+    for (const QString& candidate : candidates) {
+        if (QFileInfo(candidate).isDir())
+            return QDir::cleanPath(candidate);
+    }
     return {};
 }
 
