@@ -17,7 +17,6 @@ class AnalogueTable {
 public:
     // Throws values::FileError when the file cannot be read.
     static std::shared_ptr<const AnalogueTable> Load();
-    static std::shared_ptr<const AnalogueTable> FromContents(QByteArray contents);
 
     int lineCount() const { return static_cast<int>(pairs_.size()); }
 
@@ -28,6 +27,8 @@ public:
     QString russianType(int line) const;
 
 private:
+    static std::shared_ptr<const AnalogueTable> FromContents(QByteArray contents);
+
     struct Pair {
         ByteSpan foreign;
         ByteSpan russian;

@@ -156,7 +156,8 @@ QByteArray ReadReferenceFile(const QString& fileName)
     if (!info.exists())
         throw values::FileError(QStringLiteral("Файл \"%1\" не найден").arg(shown));
     if (info.isDir())
-        throw values::FileError(QStringLiteral("Не удаётся прочитать файл \"%1\": на его месте папка").arg(shown));
+        throw values::FileError(
+            QStringLiteral("Не удаётся прочитать файл \"%1\": на его месте папка").arg(shown));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -112,7 +112,8 @@ void SmdMarkingPage::Search()
     query.colour = colour;
 
     auto contents = std::make_shared<const QByteArray>(reference::ReadReferenceFile(QStringLiteral("SMD.db")));
-    std::vector<ByteSpan> lines = reference::FindSmdRecords(reference::UpperCased(std::string_view(contents->constData(), contents->size())), query);
+    const QByteArray upper = reference::UpperCased(reference::View(*contents, {0, contents->size()}));
+    std::vector<ByteSpan> lines = reference::FindSmdRecords(upper, query);
     if (lines.empty())
         return;
     const int found = static_cast<int>(lines.size());
