@@ -36,7 +36,7 @@ QByteArray Code(int number)
     return QByteArray::number(number, 36).toUpper();
 }
 
-// Every even line's designation starts with A, every odd one with B; every
+// Every even line's designation starts with X_, every odd one with Y_; every
 // tenth carries a colour suffix in brackets.
 QByteArray SmdContents()
 {
@@ -45,7 +45,7 @@ QByteArray SmdContents()
     QByteArray contents;
     contents.reserve(kLines * 64);
     for (int i = 0; i < kLines; ++i) {
-        QByteArray designation = (i % 2 == 0 ? "A" : "B") + Code(i);
+        QByteArray designation = (i % 2 == 0 ? "X_" : "Y_") + Code(i);
         if (i % 10 == 0)
             designation += "(R)";
         contents += designation + " PART" + QByteArray::number(i) + " MAKER" + QByteArray::number(i % 20) + " "
@@ -140,11 +140,11 @@ int main(int argc, char** argv)
 
     std::printf("%d-line files; one keystroke = text change, search, grid repaint\n", kLines);
     const Case cases[] = {
-        {"SMD exact designation", QStringLiteral("a2u"), 0, false},
+        {"SMD exact designation", QStringLiteral("x_2u"), 0, false},
         {"SMD partial designation", QStringLiteral("7q"), 0, true},
         {"SMD exact, everything", QStringLiteral("part777"), 5, false},
         {"SMD partial, everything", QStringLiteral("777"), 5, true},
-        {"SMD partial designation matching half the lines", QStringLiteral("a"), 0, true},
+        {"SMD partial designation matching half the lines", QStringLiteral("x_"), 0, true},
     };
     for (const Case& c : cases) {
         partial->setChecked(c.partial);
@@ -190,7 +190,7 @@ int main(int argc, char** argv)
     types[0]->setChecked(true);
     const long smdBefore = ResidentKilobytes();
     for (int i = 0; i < 1000; ++i)
-        smdEdit->setText(i % 2 == 0 ? QStringLiteral("a") : QStringLiteral("b7"));
+        smdEdit->setText(i % 2 == 0 ? QStringLiteral("x_") : QStringLiteral("y_7"));
     const long smdAfter = ResidentKilobytes();
     trItem->trigger();
     const long trBefore = ResidentKilobytes();

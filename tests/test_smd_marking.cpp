@@ -252,6 +252,7 @@ void SmdMarkingTest::searchesByTypeAndMode_data()
     QTest::newRow("yo capital does not find yo small") << "Ё" << 0 << false << false << QStringList{};
     QTest::newRow("yo kept, the rest upper-cased") << "ЁЛКА" << 2 << false << false << QStringList{"бв"};
     QTest::newRow("yo small misses yo capital") << "ёлка" << 2 << false << false << QStringList{};
+    QTest::newRow("additional information never matched") << "кириллица" << 5 << true << false << QStringList{};
     QTest::newRow("no match") << "QQQ" << 5 << true << false << QStringList{};
 }
 
