@@ -142,8 +142,11 @@ void MainWindow::refitNestedPageControls()
     for (const auto& [sheet, nested] : {std::pair{"TS19", "PageControl13"}, std::pair{"TS20", "PageControl12"}}) {
         controls::Page* owner = page(QLatin1String(sheet));
         auto* control = owner ? owner->findChild<QTabWidget*>(QLatin1String(nested)) : nullptr;
-        if (control)
-            control->resize(control->width(), owner->height() - 5);
+        // Aligned to the bottom of its page: the top follows the height.
+        if (control) {
+            const int height = owner->height() - 5;
+            control->setGeometry(control->x(), owner->height() - height, control->width(), height);
+        }
     }
 }
 

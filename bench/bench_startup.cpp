@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -25,11 +26,16 @@ int ShowOnce(int argc, char* argv[], bool skhemar)
         app::InstallRussianTranslations(application);
     Window window;
     window.show();
-    // The first shown window: exposed and painted once.
-    QTimer::singleShot(0, &application, [] { QApplication::quit(); });
-    const int result = QApplication::exec();
-    std::printf("peak_kib %ld\n", bench::PeakMemoryKiB());
-    return result;
+    // The first shown window: exposed and painted once. The figure is the
+    // moment of that paint; tearing down is not part of starting.
+    QTimer::singleShot(0, &application, [] {
+        const auto shown = std::chrono::duration_cast<std::chrono::nanoseconds>(
+            bench::Clock::now().time_since_epoch()).count();
+        std::printf("shown_ns %lld\npeak_kib %ld\n", static_cast<long long>(shown), bench::PeakMemoryKiB());
+        std::fflush(stdout);
+        std::_Exit(0);
+    });
+    return QApplication::exec();
 }
 
 struct Run {
@@ -40,16 +46,17 @@ struct Run {
 Run Launch(const QString& mode)
 {
     QProcess process;
-    const auto start = bench::Clock::now();
+    const auto start = std::chrono::duration_cast<std::chrono::nanoseconds>(
+        bench::Clock::now().time_since_epoch()).count();
     process.start(QCoreApplication::applicationFilePath(), {mode});
     process.waitForFinished(60000);
-    const double ms = bench::Microseconds(bench::Clock::now() - start) / 1000;
-    long peak = 0;
     const QByteArray out = process.readAllStandardOutput();
-    const int at = out.indexOf("peak_kib ");
-    if (at >= 0)
-        peak = out.mid(at + 9).trimmed().toLong();
-    return {ms, peak};
+    auto field = [&out](const char* name) {
+        const int at = out.indexOf(name);
+        return at < 0 ? 0LL : out.mid(at + static_cast<int>(qstrlen(name))).split('\n').first().trimmed().toLongLong();
+    };
+    // steady_clock is the system-wide monotonic clock, shared by both processes.
+    return {static_cast<double>(field("shown_ns ") - start) / 1e6, static_cast<long>(field("peak_kib "))};
 }
 
 } // namespace

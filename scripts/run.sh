@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
-exec ./build/skhemar
+exec ./build/bin/skhemar

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "app/page_catalog.h"
 #include "support/test_support.h"
+#include "values/pictures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,6 +48,7 @@ private slots:
     void tabsKeepTheFixedOrder();
     void closingMovesToTheSamePlace();
     void closingWithNothingOpenChangesNothing();
+    void reopeningRepeatsTheOpeningWork();
     void aboutWindowSitsOnTheCorner();
     void aboutLinksLightUnderTheMouse();
 };
@@ -83,6 +85,7 @@ void ShellTest::everyPageExistsFromStart()
     QFETCH(QString, sheet);
     QFETCH(QString, caption);
     QFETCH(QString, item);
+    const testing::CapturedErrors errors;
     app::MainWindow window;
     window.show();
     auto* pages = testing::Find<QTabWidget>(&window, QStringLiteral("PageControl1"));
@@ -105,6 +108,7 @@ void ShellTest::everyPageExistsFromStart()
         QCOMPARE(control->tabText(1), QStringLiteral("Номинал -> Цвето маркировка"));
         QCOMPARE(control->height(), control->parentWidget()->height() - 5);
     }
+    QCOMPARE(errors.messages(), QStringList());
 }
 
 void ShellTest::menuTree()
@@ -180,6 +184,20 @@ void ShellTest::closingWithNothingOpenChangesNothing()
     CloseCurrent(window);
     CloseCurrent(window);
     QCOMPARE(window.frameGeometry(), before);
+}
+
+void ShellTest::reopeningRepeatsTheOpeningWork()
+{
+    app::MainWindow window;
+    window.show();
+    testing::OpenPage(window, QStringLiteral("N13"));
+    auto* image = testing::Find<QLabel>(&window, QStringLiteral("FNImage2"));
+    QCOMPARE(values::PictureName(image), QStringLiteral("PIC1"));
+    values::LoadPicture(image, QStringLiteral("PIC5"));
+    testing::OpenPage(window, QStringLiteral("N32"));
+    testing::OpenPage(window, QStringLiteral("N13"));
+    QCOMPARE(values::PictureName(image), QStringLiteral("PIC1"));
+    QVERIFY(!image->pixmap().isNull());
 }
 
 void ShellTest::aboutWindowSitsOnTheCorner()

@@ -142,7 +142,12 @@ void UnitsTest::loadsPictures()
     QCOMPARE(values::PictureName(&image), QString());
     values::LoadPicture(&image, QStringLiteral("Image1"));
     QCOMPARE(values::PictureName(&image), QStringLiteral("Image1"));
+    // A hidden image is drawn when it is first shown; a shown one at once.
+    QVERIFY(image.pixmap().isNull());
+    image.show();
     QCOMPARE(image.pixmap().deviceIndependentSize().toSize(), QSize(19, 19));
+    values::LoadPicture(&image, QStringLiteral("VerImg1"));
+    QCOMPARE(image.pixmap().deviceIndependentSize().toSize(), QSize(100, 85));
 }
 
 void UnitsTest::unknownPictureRaises()
@@ -150,6 +155,8 @@ void UnitsTest::unknownPictureRaises()
     QLabel image;
     values::LoadPicture(&image, QStringLiteral("Image1"));
     QVERIFY_THROWS_EXCEPTION(values::ResourceError, values::LoadPicture(&image, QStringLiteral("PIC99")));
+    QVERIFY_THROWS_EXCEPTION(values::ResourceError, values::PictureSize(QStringLiteral("PIC99")));
+    QCOMPARE(values::PictureSize(QStringLiteral("VerImg1")), QSize(100, 85));
     QCOMPARE(values::PictureName(&image), QStringLiteral("Image1"));
 }
 

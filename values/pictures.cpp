@@ -2,6 +2,7 @@
 
 #include "values/errors.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QHash>
 #include <QLabel>
@@ -14,6 +15,9 @@
 namespace values {
 
 namespace {
+
+const char* const kPictureProperty = "picture";
+const char* const kShownPictureProperty = "skhemarShownPicture";
 
 QString ResourcePath(const QString& name)
 {
@@ -43,28 +47,76 @@ QPixmap Render(const QString& path, qreal devicePixelRatio)
     return pixmap;
 }
 
-} // namespace
-
-void LoadPicture(QLabel* image, const QString& name)
+// Puts the picture named in the label's property on screen, rendering each
+// picture once per pixel ratio (pages reload theirs at every opening).
+void ShowPicture(QLabel* image)
 {
-    const QString path = ResourcePath(name);
-    if (path.isEmpty())
-        throw ResourceError(QStringLiteral("Ресурс %1 не найден").arg(name));
-
-    // Pictures are reloaded at every opening of a page: render each once.
+    const QString name = image->property(kPictureProperty).toString();
+    if (name.isEmpty() || image->property(kShownPictureProperty).toString() == name)
+        return;
     static QHash<QString, QPixmap> cache;
     const qreal ratio = image->devicePixelRatioF();
     const QString key = name + QLatin1Char('@') + QString::number(ratio);
     auto cached = cache.constFind(key);
     if (cached == cache.constEnd())
-        cached = cache.insert(key, Render(path, ratio));
+        cached = cache.insert(key, Render(ResourcePath(name), ratio));
     image->setPixmap(*cached);
-    image->setProperty("picture", name);
+    image->setProperty(kShownPictureProperty, name);
+}
+
+// Most pictures sit on pages that are hidden at start-up: they are drawn
+// when their image is first shown, which keeps the program's start quick.
+class DeferredPictures : public QObject {
+public:
+    static DeferredPictures& instance()
+    {
+        static DeferredPictures filter;
+        return filter;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            if (auto* image = qobject_cast<QLabel*>(watched)) {
+                image->removeEventFilter(this);
+                ShowPicture(image);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void LoadPicture(QLabel* image, const QString& name)
+{
+    if (ResourcePath(name).isEmpty())
+        throw ResourceError(QStringLiteral("Ресурс %1 не найден").arg(name));
+    image->setProperty(kPictureProperty, name);
+    if (image->isVisible())
+        ShowPicture(image);
+    else
+        image->installEventFilter(&DeferredPictures::instance());
+}
+
+QSize PictureSize(const QString& name)
+{
+    static QHash<QString, QSize> sizes;
+    const auto known = sizes.constFind(name);
+    if (known != sizes.constEnd())
+        return *known;
+    const QString path = ResourcePath(name);
+    if (path.isEmpty())
+        throw ResourceError(QStringLiteral("Ресурс %1 не найден").arg(name));
+    const QSize size = path.endsWith(QLatin1String(".svg")) ? QSvgRenderer(path).defaultSize()
+                                                            : QPixmap(path).deviceIndependentSize().toSize();
+    return sizes.insert(name, size).value();
 }
 
 QString PictureName(const QLabel* image)
 {
-    return image->property("picture").toString();
+    return image->property(kPictureProperty).toString();
 }
 
 void LoadBandPictures(QWidget* root, const QString& prefix)

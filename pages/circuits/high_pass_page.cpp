@@ -1,10 +1,55 @@
 #include "pages/circuits/high_pass_page.h"
 
+#include "ui_high_pass_page.h"
+
+#include "pages/circuits/filter_math.h"
+#include "values/pictures.h"
+
 namespace pages {
 
-HighPassPage::HighPassPage(QWidget* parent) : Page(parent)
+namespace {
+
+// The Т section takes half the typed L or R, the П section half the typed C.
+const FilterKind HighPass{
+    filter_math::FourPi,
+    {{
+        {1.0, 1.0, "PIC7", "PIC10"},
+        {0.5, 1.0, "PIC9", "PIC12"},
+        {1.0, 0.5, "PIC8", "PIC11"},
+    }},
+};
+
+FilterControls ControlsOf(Ui::HighPassPage& ui)
 {
-    setObjectName(QStringLiteral("TS4"));
+    return {ui.FVC, ui.FVCBC, ui.FVLR, ui.FVCBLR, ui.FVFc, ui.FVCBFc,
+            ui.FVRG1, ui.FVRG2, ui.FVImage2, ui.FVButton};
+}
+
+std::unique_ptr<Ui::HighPassPage> SetUp(QWidget* page)
+{
+    auto ui = std::make_unique<Ui::HighPassPage>();
+    ui->setupUi(page);
+    return ui;
+}
+
+} // namespace
+
+HighPassPage::HighPassPage(QWidget* parent)
+    : Page(parent), ui(SetUp(this)), section(ControlsOf(*ui), HighPass)
+{
+    values::LoadPicture(ui->FVImage1, QStringLiteral("FVImage1"));
+}
+
+HighPassPage::~HighPassPage() = default;
+
+void HighPassPage::OnOpen()
+{
+    section.OnOpen();
+}
+
+void HighPassPage::registerRoutes(controls::RouteTables& routes)
+{
+    section.registerRoutes(routes);
 }
 
 } // namespace pages

@@ -1,10 +1,55 @@
 #include "pages/circuits/low_pass_page.h"
 
+#include "ui_low_pass_page.h"
+
+#include "pages/circuits/filter_math.h"
+#include "values/pictures.h"
+
 namespace pages {
 
-LowPassPage::LowPassPage(QWidget* parent) : Page(parent)
+namespace {
+
+// The Т section takes twice the typed L or R, the П section twice the typed C.
+const FilterKind LowPass{
+    filter_math::Pi,
+    {{
+        {1, 1, "PIC1", "PIC4"},
+        {2, 1, "PIC2", "PIC5"},
+        {1, 2, "PIC3", "PIC6"},
+    }},
+};
+
+FilterControls ControlsOf(Ui::LowPassPage& ui)
 {
-    setObjectName(QStringLiteral("TS3"));
+    return {ui.FNC, ui.FNCBC, ui.FNLR, ui.FNCBLR, ui.FNFc, ui.FNCBFc,
+            ui.FNRG1, ui.FNRG2, ui.FNImage2, ui.FNButton};
+}
+
+std::unique_ptr<Ui::LowPassPage> SetUp(QWidget* page)
+{
+    auto ui = std::make_unique<Ui::LowPassPage>();
+    ui->setupUi(page);
+    return ui;
+}
+
+} // namespace
+
+LowPassPage::LowPassPage(QWidget* parent)
+    : Page(parent), ui(SetUp(this)), section(ControlsOf(*ui), LowPass)
+{
+    values::LoadPicture(ui->FNImage1, QStringLiteral("FNImage1"));
+}
+
+LowPassPage::~LowPassPage() = default;
+
+void LowPassPage::OnOpen()
+{
+    section.OnOpen();
+}
+
+void LowPassPage::registerRoutes(controls::RouteTables& routes)
+{
+    section.registerRoutes(routes);
 }
 
 } // namespace pages

@@ -1,21 +1,29 @@
 #include "pages/codes/inductor_code_page.h"
 
-#include <QTabWidget>
+#include "pages/codes/inductor_reading_tab.h"
+#include "pages/codes/inductor_writing_tab.h"
+#include "values/pictures.h"
+
+#include "ui_inductor_code_page.h"
 
 namespace pages {
 
-InductorCodePage::InductorCodePage(QWidget* parent) : Page(parent)
+InductorCodePage::InductorCodePage(QWidget* parent) : Page(parent), ui(std::make_unique<Ui::InductorCodePage>())
 {
-    setObjectName(QStringLiteral("TS20"));
-    auto* pageControl = new QTabWidget(this);
-    pageControl->setObjectName(QStringLiteral("PageControl12"));
-    pageControl->setGeometry(0, 72, 722, 520);
-    auto* reading = new QWidget;
-    reading->setObjectName(QStringLiteral("TabSheet30"));
-    pageControl->addTab(reading, QStringLiteral("Цвето маркировка -> Номинал"));
-    auto* writing = new QWidget;
-    writing->setObjectName(QStringLiteral("TabSheet31"));
-    pageControl->addTab(writing, QStringLiteral("Номинал -> Цвето маркировка"));
+    ui->setupUi(this);
+}
+
+InductorCodePage::~InductorCodePage() = default;
+
+void InductorCodePage::OnOpen()
+{
+    values::LoadBandPictures(this, QStringLiteral("ColorLImage"));
+}
+
+void InductorCodePage::registerRoutes(controls::RouteTables& routes)
+{
+    ui->TabSheet30->registerRoutes(routes);
+    ui->TabSheet31->registerRoutes(routes);
 }
 
 } // namespace pages

@@ -1,21 +1,29 @@
 #include "pages/codes/resistor_code_page.h"
 
-#include <QTabWidget>
+#include "pages/codes/resistor_reading_tab.h"
+#include "pages/codes/resistor_writing_tab.h"
+#include "values/pictures.h"
+
+#include "ui_resistor_code_page.h"
 
 namespace pages {
 
-ResistorCodePage::ResistorCodePage(QWidget* parent) : Page(parent)
+ResistorCodePage::ResistorCodePage(QWidget* parent) : Page(parent), ui(std::make_unique<Ui::ResistorCodePage>())
 {
-    setObjectName(QStringLiteral("TS19"));
-    auto* pageControl = new QTabWidget(this);
-    pageControl->setObjectName(QStringLiteral("PageControl13"));
-    pageControl->setGeometry(0, 72, 722, 520);
-    auto* reading = new QWidget;
-    reading->setObjectName(QStringLiteral("TabSheet32"));
-    pageControl->addTab(reading, QStringLiteral("Цвето маркировка -> Номинал"));
-    auto* writing = new QWidget;
-    writing->setObjectName(QStringLiteral("TabSheet33"));
-    pageControl->addTab(writing, QStringLiteral("Номинал -> Цвето маркировка"));
+    ui->setupUi(this);
+}
+
+ResistorCodePage::~ResistorCodePage() = default;
+
+void ResistorCodePage::OnOpen()
+{
+    values::LoadBandPictures(this, QStringLiteral("ColorRImage"));
+}
+
+void ResistorCodePage::registerRoutes(controls::RouteTables& routes)
+{
+    ui->TabSheet32->registerRoutes(routes);
+    ui->TabSheet33->registerRoutes(routes);
 }
 
 } // namespace pages

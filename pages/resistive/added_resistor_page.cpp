@@ -1,10 +1,101 @@
 #include "pages/resistive/added_resistor_page.h"
 
+#include "ui_added_resistor_page.h"
+
+#include "values/checked_math.h"
+#include "values/field.h"
+#include "values/number_text.h"
+#include "values/pictures.h"
+
 namespace pages {
 
-AddedResistorPage::AddedResistorPage(QWidget* parent) : Page(parent)
+namespace {
+
+using values::Real;
+using values::checked::Div;
+using values::checked::ToDouble;
+
+enum Field : int { Uv = 1, Un = 2, In = 3, Rd = 4 };
+
+constexpr std::array<values::UnitKind, 5> kKinds{values::UnitKind::U, values::UnitKind::U, values::UnitKind::U,
+                                                 values::UnitKind::I, values::UnitKind::R};
+constexpr std::array<int, 5> kDefaultUnit{0, 1, 1, 2, 0};
+constexpr std::array<const char16_t*, 5> kDefaultHint{u"", u"Вольт", u"Вольт", u"Ампер", u"Ом"};
+
+const QString kPowerPrefix = QStringLiteral("W = ");
+
+} // namespace
+
+AddedResistorPage::AddedResistorPage(QWidget* parent) : Page(parent), ui(std::make_unique<Ui::AddedResistorPage>())
 {
+    ui->setupUi(this);
     setObjectName(QStringLiteral("TS17"));
+    edits_ = {nullptr, ui->RDUv, ui->RDU, ui->RDI, ui->RDR};
+    combos_ = {nullptr, ui->RDCBUv, ui->RDCBU, ui->RDCBI, ui->RDCBR};
+    values::LoadPicture(ui->RDImage1, QStringLiteral("RDImage1"));
+}
+
+AddedResistorPage::~AddedResistorPage() = default;
+
+void AddedResistorPage::registerRoutes(controls::RouteTables& routes)
+{
+    routes.edits.add({ui->RDUv, ui->RDU, ui->RDI, ui->RDR}, [this](QObject*) { Compute(); });
+    routes.combos.add({ui->RDCBUv, ui->RDCBU, ui->RDCBI, ui->RDCBR}, [this](QObject*) { Compute(); });
+    routes.buttons.add({ui->RDButton}, [this](QObject*) { Clear(); });
+}
+
+void AddedResistorPage::Compute()
+{
+    std::array<double, kFields + 1> scale{};
+    std::array<double, kFields + 1> q{};
+    for (int field = Uv; field <= Rd; ++field) {
+        scale[field] = values::UnitScale(combos_[field], kKinds[field]);
+        q[field] = values::ReadValue(edits_[field], scale[field]);
+    }
+
+    if (q[Uv] > 0 && q[Uv] < q[Un]) {
+        values::SetFieldState(ui->RDUv, values::FieldState::Invalid);
+        return;
+    }
+    values::SetFieldColour(ui->RDUv, values::WindowColour());
+
+    for (int field = Uv; field <= Rd; ++field) {
+        if (q[field] != 0 && SolvedField != field)
+            continue;
+        for (int input = Uv; input <= Rd; ++input) {
+            if (input != field && !(q[input] > 0))
+                return;
+        }
+        const Real uv = q[Uv];
+        const Real un = q[Un];
+        const Real in = q[In];
+        const Real rd = q[Rd];
+        Real value = 0;
+        switch (field) {
+        case Uv: value = un + in * rd; break;
+        case Un: value = uv - in * rd; break;
+        case In: value = Div(uv - un, rd); break;
+        case Rd: value = Div(uv - un, in); break;
+        }
+        const double stored = ToDouble(value);
+        const double shown = ToDouble(Div(stored, scale[field]));
+        SolvedField = field;
+        q[field] = stored;
+        values::ShowSolved(edits_[field], shown);
+    }
+
+    if (SolvedField > 0)
+        ui->RDLabel2->setText(kPowerPrefix + values::FormatNumber(ToDouble(Real(q[In]) * q[In] * q[Rd])));
+}
+
+void AddedResistorPage::Clear()
+{
+    SolvedField = 0;
+    for (int field = Uv; field <= Rd; ++field) {
+        values::ShowCleared(edits_[field]);
+        values::SetUnit(combos_[field], kDefaultUnit[field], QString::fromUtf16(kDefaultHint[field]));
+    }
+    ui->RDLabel2->setText(kPowerPrefix);
 }
 
 } // namespace pages

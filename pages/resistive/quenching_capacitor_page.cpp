@@ -1,10 +1,110 @@
 #include "pages/resistive/quenching_capacitor_page.h"
 
+#include "ui_quenching_capacitor_page.h"
+
+#include "values/checked_math.h"
+#include "values/field.h"
+#include "values/pictures.h"
+
 namespace pages {
 
-QuenchingCapacitorPage::QuenchingCapacitorPage(QWidget* parent) : Page(parent)
+namespace {
+
+using values::Real;
+using values::checked::Div;
+using values::checked::Sqrt;
+using values::checked::ToDouble;
+
+enum Field : int { In = 1, Un = 2, Uv = 3, F = 4, C = 5 };
+
+constexpr Real kTwoPi = 6.283185307179586477L;
+
+constexpr std::array<values::UnitKind, 6> kKinds{values::UnitKind::I, values::UnitKind::I, values::UnitKind::U,
+                                                 values::UnitKind::U, values::UnitKind::F, values::UnitKind::C};
+constexpr std::array<int, 6> kDefaultUnit{0, 2, 1, 1, 0, 2};
+constexpr std::array<const char16_t*, 6> kDefaultHint{u"", u"Ампер", u"Вольт", u"Вольт", u"Герц", u"Микрофарад"};
+
+// The value of one field from the four others, all strictly positive.
+Real Solve(int field, Real in, Real un, Real uv, Real f, Real c)
 {
+    switch (field) {
+    case In:
+        return c * Sqrt(uv * uv - un * un) * kTwoPi * f;
+    case Un: {
+        const Real x = Div(in, kTwoPi * f * c);
+        // The capacitor alone would drop more than the input: no load voltage fits.
+        return Sqrt(uv * uv - x * x);
+    }
+    case Uv: {
+        const Real x = Div(in, kTwoPi * f * c);
+        return Sqrt(x * x + un * un);
+    }
+    case F:
+        return Div(in, Sqrt(uv * uv - un * un) * kTwoPi * c);
+    case C:
+        return Div(in, Sqrt(uv * uv - un * un) * kTwoPi * f);
+    }
+    return 0;
+}
+
+} // namespace
+
+QuenchingCapacitorPage::QuenchingCapacitorPage(QWidget* parent)
+    : Page(parent), ui(std::make_unique<Ui::QuenchingCapacitorPage>())
+{
+    ui->setupUi(this);
     setObjectName(QStringLiteral("TS18"));
+    edits_ = {nullptr, ui->CDIn, ui->CDUn, ui->CDUv, ui->CDF, ui->CDC};
+    combos_ = {nullptr, ui->CDCBIn, ui->CDCBUn, ui->CDCBUv, ui->CDCBF, ui->CDCBC};
+    values::LoadPicture(ui->CDImage1, QStringLiteral("CDImage1"));
+}
+
+QuenchingCapacitorPage::~QuenchingCapacitorPage() = default;
+
+void QuenchingCapacitorPage::registerRoutes(controls::RouteTables& routes)
+{
+    routes.edits.add({ui->CDIn, ui->CDUn, ui->CDUv, ui->CDF, ui->CDC}, [this](QObject*) { Compute(); });
+    routes.combos.add({ui->CDCBIn, ui->CDCBUn, ui->CDCBUv, ui->CDCBF, ui->CDCBC}, [this](QObject*) { Compute(); });
+    routes.buttons.add({ui->CDButton}, [this](QObject*) { Clear(); });
+}
+
+void QuenchingCapacitorPage::Compute()
+{
+    std::array<double, kFields + 1> scale{};
+    std::array<double, kFields + 1> q{};
+    for (int field = In; field <= C; ++field) {
+        scale[field] = values::UnitScale(combos_[field], kKinds[field]);
+        q[field] = values::ReadValue(edits_[field], scale[field]);
+    }
+
+    if (q[Un] > 0 && q[Uv] > 0 && q[Un] >= q[Uv]) {
+        values::SetFieldState(ui->CDUn, values::FieldState::Invalid);
+        return;
+    }
+    values::SetFieldColour(ui->CDUn, values::WindowColour());
+
+    for (int field = In; field <= C; ++field) {
+        if (q[field] != 0 && SolvedField != field)
+            continue;
+        for (int input = In; input <= C; ++input) {
+            if (input != field && !(q[input] > 0))
+                return;
+        }
+        const double stored = ToDouble(Solve(field, q[In], q[Un], q[Uv], q[F], q[C]));
+        const double shown = ToDouble(Div(stored, scale[field]));
+        SolvedField = field;
+        q[field] = stored;
+        values::ShowSolved(edits_[field], shown);
+    }
+}
+
+void QuenchingCapacitorPage::Clear()
+{
+    SolvedField = 0;
+    for (int field = In; field <= C; ++field) {
+        values::ShowCleared(edits_[field]);
+        values::SetUnit(combos_[field], kDefaultUnit[field], QString::fromUtf16(kDefaultHint[field]));
+    }
 }
 
 } // namespace pages

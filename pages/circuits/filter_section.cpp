@@ -1,0 +1,161 @@
+#include "pages/circuits/filter_section.h"
+
+#include "controls/labelled_edit.h"
+#include "controls/radio_group.h"
+#include "controls/route_tables.h"
+#include "pages/circuits/filter_math.h"
+#include "values/field.h"
+#include "values/pictures.h"
+#include "values/units.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace pages {
+
+namespace {
+
+constexpr int LcItem = 0;
+constexpr int RcItem = 1;
+
+const QString InductanceCaption = QStringLiteral("Индуктивность L");
+const QString ResistanceCaption = QStringLiteral("Сопротивление R");
+
+// Sets a flag for one scope.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+FilterSection::FilterSection(const FilterControls& controls, const FilterKind& filterKind)
+    : ui(controls), kind(filterKind)
+{
+}
+
+void FilterSection::registerRoutes(controls::RouteTables& routes)
+{
+    routes.edits.add({ui.c, ui.lr, ui.fc}, [this](QObject*) { Compute(); });
+    routes.buttons.add({ui.clear}, [this](QObject*) { Clear(); });
+    routes.combos.add({ui.cUnit, ui.lrUnit, ui.fcUnit}, [this](QObject* combo) { OnUnitChange(combo); });
+    routes.options.add({ui.form, ui.elements}, [this](QObject* group) { OnOptionChange(group); });
+}
+
+void FilterSection::OnOpen()
+{
+    values::LoadPicture(ui.section, QString::fromLatin1(kind.forms[0].lcPicture));
+}
+
+bool FilterSection::lcMode() const
+{
+    return controls::ItemIndex(ui.elements) != RcItem;
+}
+
+values::Real FilterSection::element(values::Real other, values::Real fc) const
+{
+    using namespace filter_math;
+    return lcMode() ? LcElement(kind.lcConstant, other, fc) : RcElement(other, fc);
+}
+
+values::Real FilterSection::cutOff(values::Real lr, values::Real c) const
+{
+    using namespace filter_math;
+    return lcMode() ? LcCutOff(kind.lcConstant, lr, c) : RcCutOff(lr, c);
+}
+
+void FilterSection::Compute()
+{
+    using filter_math::StoreAndShow;
+    C = values::ReadValue(ui.c, cFactor * cScale);
+    LR = values::ReadValue(ui.lr, lrFactor * lrScale);
+    Fc = values::ReadValue(ui.fc, fcScale);
+
+    if (C == 0 || SolvedField == FieldC) {
+        if (!(LR > 0 && Fc > 0))
+            return;
+        SolvedField = FieldC;
+        StoreAndShow(ui.c, C, element(LR, Fc), cFactor * cScale);
+    }
+    if (LR == 0 || SolvedField == FieldLR) {
+        if (!(C > 0 && Fc > 0))
+            return;
+        SolvedField = FieldLR;
+        StoreAndShow(ui.lr, LR, element(C, Fc), lrFactor * lrScale);
+    }
+    if (Fc == 0 || SolvedField == FieldFc) {
+        if (!(LR > 0 && C > 0))
+            return;
+        SolvedField = FieldFc;
+        StoreAndShow(ui.fc, Fc, cutOff(LR, C), fcScale);
+    }
+}
+
+void FilterSection::OnUnitChange(QObject* combo)
+{
+    using values::UnitKind;
+    if (combo == ui.cUnit)
+        cScale = values::UnitScale(ui.cUnit, UnitKind::C);
+    else if (combo == ui.lrUnit)
+        lrScale = values::UnitScale(ui.lrUnit, lcMode() ? UnitKind::L : UnitKind::R);
+    else if (combo == ui.fcUnit)
+        fcScale = values::UnitScale(ui.fcUnit, UnitKind::F);
+    if (SolvedField != None)
+        Compute();
+}
+
+void FilterSection::showElements(bool lc)
+{
+    using values::UnitKind;
+    controls::SetEditCaption(ui.lr, lc ? InductanceCaption : ResistanceCaption);
+    values::FillUnitCombo(ui.lrUnit, values::UnitTexts(lc ? UnitKind::L : UnitKind::R),
+                          lc ? QStringLiteral("Микрогенри") : QStringLiteral("Ом"), 0);
+    lrScale = lc ? 1e-6 : 1.0;
+}
+
+void FilterSection::OnOptionChange(QObject* group)
+{
+    if (resettingOptions)
+        return;
+    const int formIndex = std::max(0, controls::ItemIndex(ui.form));
+    const SectionForm& form = kind.forms[static_cast<std::size_t>(formIndex)];
+    lrFactor = form.lrFactor;
+    cFactor = form.cFactor;
+    values::LoadPicture(ui.section, QString::fromLatin1(lcMode() ? form.lcPicture : form.rcPicture));
+    if (group == ui.elements)
+        showElements(lcMode());
+    if (SolvedField != None)
+        Compute();
+}
+
+void FilterSection::Clear()
+{
+    SolvedField = None;
+    cFactor = lrFactor = 1;
+    cScale = 1e-12;
+    fcScale = 1e6;
+    for (QLineEdit* edit : {ui.c, ui.lr, ui.fc})
+        values::ShowCleared(edit);
+    showElements(true);
+    values::SetUnit(ui.cUnit, 0, QStringLiteral("Пикофарад"));
+    values::SetUnit(ui.fcUnit, 2, QStringLiteral("Мегагерц"));
+    {
+        const FlagScope silence(resettingOptions);
+        controls::SetItemIndex(ui.form, 0);
+        controls::SetItemIndex(ui.elements, LcItem);
+    }
+    OnOpen();
+}
+
+} // namespace pages

@@ -1,0 +1,244 @@
+#include "support/resistive_a_support.h"
+
+#include "values/number_text.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using resistive_a::IsInput;
+using resistive_a::IsRed;
+using resistive_a::IsSolved;
+using resistive_a::Shows;
+using testing::Retype;
+
+namespace {
+
+const QList<resistive_a::UnitField> kFields{
+    {"RDUv", "Входное Uв (Вольт)", "RDCBUv", {"мВ", "В", "кВ"}, 1, "Вольт"},
+    {"RDU", "Выходное Uн (Вольт)", "RDCBU", {"мВ", "В", "кВ"}, 1, "Вольт"},
+    {"RDI", "Ток Iн (Ампер)", "RDCBI", {"мкА", "мА", "А"}, 2, "Ампер"},
+    {"RDR", "Сопротивление Rд (Ом)", "RDCBR", {"Ом", "кОм", "мОм", "гОм"}, 0, "Ом"},
+};
+const QStringList kEdits = resistive_a::EditNames(kFields);
+
+} // namespace
+
+class AddedResistorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void controlsAsDesigned();
+    void missingOneIsSolved_data();
+    void missingOneIsSolved();
+    void currentInMilliampsGivesTheSameResistor();
+    void inputBelowOutputTurnsRed();
+    void equalVoltagesGiveZeroResistor();
+    void unitChangeOnSolvedPage_data();
+    void unitChangeOnSolvedPage();
+    void clearRestoresEverything();
+    void misplacedSignIsReportedOnce();
+    void bothDecimalSeparators_data();
+    void bothDecimalSeparators();
+
+private:
+    QLineEdit* edit(const QString& name) const { return page->edit(name); }
+    QString readOut() const { return testing::Find<QLabel>(page->sheet("TS17"), "RDLabel2")->text(); }
+    // Uв = 12 В, Uн = 5 В, Iн = 0.1 А: Rд = 70 Ом.
+    void solveResistor();
+    std::unique_ptr<resistive_a::PageFixture> page;
+};
+
+void AddedResistorTest::initTestCase()
+{
+    page = std::make_unique<resistive_a::PageFixture>("N33");
+    // As the page first opens, before any clearing.
+    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
+}
+
+void AddedResistorTest::init()
+{
+    page->clear("RDButton");
+    page->errors().clear();
+}
+
+void AddedResistorTest::cleanup()
+{
+    QCOMPARE(page->errors().messages(), QStringList());
+}
+
+void AddedResistorTest::solveResistor()
+{
+    Retype(edit("RDUv"), "12");
+    Retype(edit("RDU"), "5");
+    Retype(edit("RDI"), "0.1");
+}
+
+void AddedResistorTest::controlsAsDesigned()
+{
+    const QWidget* sheet = page->sheet("TS17");
+    QCOMPARE(testing::Find<QLabel>(sheet, "RDLabel1")->text(), QString("Рассеемаемая мощность сопротивления Rд (Вт)"));
+    QCOMPARE(readOut(), QString("W = "));
+    QCOMPARE(testing::Find<QPushButton>(sheet, "RDButton")->text(), QString("Очистить"));
+    QCOMPARE(testing::Find<QLabel>(sheet, "RDImage1")->property("picture").toString(), QString("RDImage1"));
+    QCOMPARE(resistive_a::LayoutFaults(sheet), QStringList());
+}
+
+void AddedResistorTest::missingOneIsSolved_data()
+{
+    QTest::addColumn<QStringList>("typed");  // Uв, Uн, Iн, Rд in typing order; "0" stays
+    QTest::addColumn<QString>("solved");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<QString>("power");
+
+    // 12 В in, 5 В out at 0.1 А across 70 Ом, which dissipate 0.7 Вт.
+    QTest::newRow("resistor") << QStringList{"12", "5", "0.1", "0"} << "RDR" << 70.0 << "W = 0.7";
+    QTest::newRow("input voltage") << QStringList{"0", "5", "0.1", "70"} << "RDUv" << 12.0 << "W = 0.7";
+    QTest::newRow("output voltage") << QStringList{"12", "0", "0.1", "70"} << "RDU" << 5.0 << "W = 0.7";
+    QTest::newRow("current") << QStringList{"12", "5", "0", "70"} << "RDI" << 0.1 << "W = 0.7";
+    QTest::newRow("resistor at 2 A") << QStringList{"230", "12", "2", "0"} << "RDR" << (230 - 12) / 2.0 << "W = 436";
+}
+
+void AddedResistorTest::missingOneIsSolved()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, solved);
+    QFETCH(double, expected);
+    QFETCH(QString, power);
+
+    for (int k = 0; k < kEdits.size(); ++k) {
+        if (typed[k] != "0")
+            Retype(edit(kEdits[k]), typed[k]);
+    }
+    for (const QString& name : kEdits)
+        QCOMPARE(IsSolved(edit(name)), name == solved);
+    QVERIFY(Shows(edit(solved), expected));
+    QCOMPARE(readOut(), power);
+}
+
+void AddedResistorTest::currentInMilliampsGivesTheSameResistor()
+{
+    testing::Choose(page->combo("RDCBI"), "мА");
+    Retype(edit("RDUv"), "12");
+    Retype(edit("RDU"), "5");
+    Retype(edit("RDI"), "100");
+    QVERIFY(Shows(edit("RDR"), 70));
+    QCOMPARE(readOut(), QString("W = 0.7"));
+}
+
+void AddedResistorTest::inputBelowOutputTurnsRed()
+{
+    Retype(edit("RDU"), "5");
+    Retype(edit("RDUv"), "3");
+    QVERIFY(IsRed(edit("RDUv")));
+    QVERIFY(!edit("RDUv")->isReadOnly());
+    QCOMPARE(readOut(), QString("W = "));
+    for (const QString name : {"RDU", "RDI", "RDR"})
+        QVERIFY(IsInput(edit(name)));
+
+    // Back to the window colour as soon as the input is above the output.
+    Retype(edit("RDUv"), "12");
+    QVERIFY(IsInput(edit("RDUv")));
+    Retype(edit("RDI"), "0.1");
+    QVERIFY(Shows(edit("RDR"), 70));
+
+    // A solved page: the check stops the computation and keeps the result.
+    testing::Choose(page->combo("RDCBU"), "кВ");
+    QVERIFY(IsRed(edit("RDUv")));
+    QVERIFY(Shows(edit("RDR"), 70));
+    QCOMPARE(readOut(), QString("W = 0.7"));
+}
+
+void AddedResistorTest::equalVoltagesGiveZeroResistor()
+{
+    Retype(edit("RDUv"), "5");
+    Retype(edit("RDU"), "5");
+    Retype(edit("RDI"), "0.1");
+    QCOMPARE(edit("RDR")->text(), QString("0"));
+    QVERIFY(IsSolved(edit("RDR")));
+    QCOMPARE(readOut(), QString("W = 0"));
+}
+
+void AddedResistorTest::unitChangeOnSolvedPage_data()
+{
+    QTest::addColumn<QString>("combo");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<double>("resistor");  // as shown
+    QTest::addColumn<double>("power");     // watts
+
+    QTest::newRow("resistor in кОм") << "RDCBR" << 1 << "Келом" << 0.07 << 0.7;
+    QTest::newRow("input in кВ") << "RDCBUv" << 2 << "Келоволь" << (12000 - 5) / 0.1 << 0.01 * (12000 - 5) / 0.1;
+    QTest::newRow("output in мВ") << "RDCBU" << 0 << "Миливольт" << (12 - 0.005) / 0.1 << 0.01 * (12 - 0.005) / 0.1;
+    QTest::newRow("current in мА") << "RDCBI" << 1 << "Милиампер" << 7 / 1E-4 << 1E-8 * 7 / 1E-4;
+}
+
+void AddedResistorTest::unitChangeOnSolvedPage()
+{
+    QFETCH(QString, combo);
+    QFETCH(int, item);
+    QFETCH(QString, hint);
+    QFETCH(double, resistor);
+    QFETCH(double, power);
+
+    solveResistor();
+    testing::Choose(page->combo(combo), item);
+    QCOMPARE(page->combo(combo)->toolTip(), hint);
+    QVERIFY(Shows(edit("RDR"), resistor));
+    QVERIFY(IsSolved(edit("RDR")));
+    QVERIFY(readOut().startsWith("W = "));
+    QVERIFY(testing::SameDigits(values::ParseNumber(readOut().mid(4)), power));
+}
+
+void AddedResistorTest::clearRestoresEverything()
+{
+    testing::Choose(page->combo("RDCBUv"), "кВ");
+    testing::Choose(page->combo("RDCBU"), "мВ");
+    testing::Choose(page->combo("RDCBI"), "мкА");
+    testing::Choose(page->combo("RDCBR"), "гОм");
+    solveResistor();
+    QVERIFY(IsSolved(edit("RDR")));
+
+    page->clear("RDButton");
+    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
+    QCOMPARE(readOut(), QString("W = "));
+}
+
+void AddedResistorTest::misplacedSignIsReportedOnce()
+{
+    solveResistor();
+    resistive_a::TypeAt(edit("RDUv"), 1, "-");
+    QCOMPARE(edit("RDUv")->text(), QString("1-2"));
+    QCOMPARE(page->errors().count(), 1);
+    QVERIFY(Shows(edit("RDR"), 70));
+    QCOMPARE(readOut(), QString("W = 0.7"));
+    page->errors().clear();
+}
+
+void AddedResistorTest::bothDecimalSeparators_data()
+{
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("power");
+    QTest::newRow("point") << QChar('.') << "0,1" << "W = 0.7";
+    QTest::newRow("comma") << QChar(',') << "0.1" << "W = 0,7";
+}
+
+void AddedResistorTest::bothDecimalSeparators()
+{
+    QFETCH(QChar, separator);
+    QFETCH(QString, typed);
+    QFETCH(QString, power);
+    const testing::DecimalSeparatorScope scope(separator);
+    Retype(edit("RDUv"), "12");
+    Retype(edit("RDU"), "5");
+    Retype(edit("RDI"), typed);
+    QCOMPARE(edit("RDR")->text(), QString("70"));
+    QCOMPARE(readOut(), power);
+}
+
+QTEST_MAIN(AddedResistorTest)
+#include "test_added_resistor.moc"
