@@ -44,15 +44,13 @@ constexpr qint64 kLargestFile = 256LL * 1024 * 1024;
 constexpr qint64 kReadChunk = 1024 * 1024;
 
 // The program's own copy: installed beside it (also after the install was
-// moved), installed where it was configured to go, or, for a program run
-// from its build directory inside the source tree, the bundled data there.
+// moved, and in the build tree, which mirrors the installed layout), or
+// where the build was configured to install it.
 QString InstalledDataDirectory()
 {
-    const QString programDir = QCoreApplication::applicationDirPath();
     const QString candidates[] = {
-        programDir + QStringLiteral("/../share/skhemar/Baase"),
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/skhemar/Baase"),
         QStringLiteral(SKHEMAR_DATA_DIR "/Baase"),
-        programDir + QStringLiteral("/../data/Baase"),
     };
     for (const QString& candidate : candidates) {
         if (QFileInfo(candidate).isDir())
