@@ -161,10 +161,17 @@ QByteArray ReadReferenceFile(const QString& fileName)
     if (!file.open(QIODevice::ReadOnly))
         throw values::FileError(QStringLiteral("Не удаётся открыть файл \"%1\"").arg(shown));
 
-    // Read in chunks so that a device in the file's place cannot exhaust memory.
+    // A regular file is read in one piece; whatever follows (a device or pipe
+    // in the file's place) in chunks, up to a size that cannot exhaust memory.
     QByteArray contents;
-    if (file.size() > 0 && file.size() <= kLargestFile)
-        contents.reserve(file.size());
+    const qint64 expected = file.size();
+    if (expected > kLargestFile)
+        throw values::FileError(QStringLiteral("Файл \"%1\" слишком велик").arg(shown));
+    if (expected > 0) {
+        contents.resize(expected);
+        const qint64 read = file.read(contents.data(), expected);
+        contents.resize(std::max<qint64>(read, 0));
+    }
     while (true) {
         const QByteArray chunk = file.read(kReadChunk);
         if (chunk.isEmpty())
