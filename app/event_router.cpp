@@ -182,20 +182,30 @@ void EventRouter::wire(QWidget* root)
                 connect(swatch, &controls::ColourSwatch::pressed, this, [this, swatch] { SwatchMouseDown(swatch); });
         }
     }
-    // Combo boxes keep an editable text part, but their value changes only by
-    // choosing an item.
+    // Combo boxes have an editable text part, but their value changes only by
+    // choosing an item. The text part is costly to build, so a combo gets it
+    // when it is first shown rather than at start-up.
     for (QComboBox* combo : root->findChildren<QComboBox*>()) {
         combo->installEventFilter(this);
-        if (QLineEdit* text = combo->lineEdit()) {
-            text->installEventFilter(this);
-            text->setReadOnly(true);
-        }
+        if (combo->isEditable())
+            prepareComboText(combo);
     }
+}
+
+void EventRouter::prepareComboText(QComboBox* combo)
+{
+    combo->setEditable(true);
+    QLineEdit* text = combo->lineEdit();
+    text->installEventFilter(this);
+    text->setReadOnly(true);
 }
 
 bool EventRouter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::Show) {
+        if (auto* combo = qobject_cast<QComboBox*>(watched); combo && !combo->isEditable())
+            prepareComboText(combo);
+    } else if (event->type() == QEvent::KeyPress) {
         const bool inCombo = qobject_cast<QComboBox*>(watched)
             || qobject_cast<QComboBox*>(watched->parent());
         if (inCombo && IsTextEditingKey(static_cast<QKeyEvent*>(event)))

@@ -49,6 +49,7 @@ private:
     void wireCombo(QObject* control);
     void wireOption(QObject* control);
     void wireGrid(QObject* control);
+    void prepareComboText(QComboBox* combo);
     bool isSearchEdit(const QObject* sender) const;
 
     controls::RouteTables tables_;

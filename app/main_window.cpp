@@ -66,8 +66,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     closeImage->move(705, 5);
     connect(closeImage, &CloseImage::clicked, this, [this] { router_->Dispatch([this] { CloseButtonClick(); }); });
 
-    buildPages();
+    // The menu first: finding its items is quick while the pages are not there yet.
     connectMenu();
+    buildPages();
 
     setOuterHeight(kCollapsedHeight);
     placeAtTop();

@@ -161,6 +161,8 @@ void ExtendedCircuitTest::comboUnitsAsDesigned()
     QFETCH(QString, hint);
     // A fresh window: the hints stored with the form are still there.
     app::MainWindow fresh;
+    fresh.show();
+    testing::OpenPage(fresh, QStringLiteral("N8"));
     auto* box = Find<QComboBox>(&fresh, name);
     QVERIFY(box->isEditable());
     QStringList texts;

@@ -74,6 +74,7 @@ private slots:
     void conversionFailureIsReportedOnce();
     void comboTakesNoTypedCharacter();
     void comboChoiceRoutes();
+    void comboGetsItsTextPartWhenShown();
     void radioGroupRaisesOnCheck();
     void checkBoxRoutes();
     void gridAndSwatchRoute();
@@ -206,6 +207,23 @@ void RoutingTest::comboChoiceRoutes()
     QCOMPARE(f.calls, QStringList{QStringLiteral("combo combo")});
     f.combo->setCurrentIndex(0); // a program's change raises nothing
     QCOMPARE(f.calls.count(), 1);
+}
+
+void RoutingTest::comboGetsItsTextPartWhenShown()
+{
+    QWidget root;
+    auto* combo = new QComboBox(&root);
+    combo->addItems({QStringLiteral("В"), QStringLiteral("кВ")});
+    combo->hide();
+    app::EventRouter router;
+    router.wire(&root);
+    root.show();
+    QVERIFY(!combo->isEditable());
+    combo->show();
+    QVERIFY(combo->isEditable());
+    QVERIFY(combo->lineEdit()->isReadOnly());
+    QTest::keyClicks(combo, QStringLiteral("x"));
+    QCOMPARE(combo->currentText(), QStringLiteral("В"));
 }
 
 void RoutingTest::radioGroupRaisesOnCheck()

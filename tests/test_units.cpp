@@ -155,6 +155,8 @@ void UnitsTest::unknownPictureRaises()
     QLabel image;
     values::LoadPicture(&image, QStringLiteral("Image1"));
     QVERIFY_THROWS_EXCEPTION(values::ResourceError, values::LoadPicture(&image, QStringLiteral("PIC99")));
+    QVERIFY_THROWS_EXCEPTION(values::ResourceError, values::PictureSize(QStringLiteral("PIC99")));
+    QCOMPARE(values::PictureSize(QStringLiteral("VerImg1")), QSize(100, 85));
     QCOMPARE(values::PictureName(&image), QStringLiteral("Image1"));
 }
 

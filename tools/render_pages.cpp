@@ -1,10 +1,14 @@
 // Renders every page (and every sub-page of a nested page control) of the
-// main window to PNG files for review: skhemar_render_pages OUTDIR [MENUITEM...]
+// main window to PNG files for review:
+//   skhemar_render_pages OUTDIR [MENUITEM[:EDIT=TEXT,EDIT=TEXT...]...]
+// Texts given for a page's edits are typed in, key by key, before rendering.
 
 #include "app/main_window.h"
 #include "app/page_catalog.h"
 
 #include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
@@ -17,6 +21,23 @@ void Save(QWidget& window, const QString& path)
     QApplication::processEvents();
     window.grab().save(path);
     QTextStream(stdout) << path << '\n';
+}
+
+void TypeInto(QWidget& window, const QString& assignments)
+{
+    for (const QString& assignment : assignments.split(u',', Qt::SkipEmptyParts)) {
+        const QString name = assignment.section(u'=', 0, 0);
+        const QString text = assignment.section(u'=', 1);
+        auto* edit = window.findChild<QLineEdit*>(name);
+        if (!edit)
+            continue;
+        edit->setFocus();
+        edit->selectAll();
+        for (const QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(edit, &press);
+        }
+    }
 }
 
 } // namespace
@@ -33,7 +54,12 @@ int main(int argc, char* argv[])
     }
     const QDir out(arguments[1]);
     QDir().mkpath(out.absolutePath());
-    const QStringList wanted = arguments.mid(2);
+    QStringList wanted;
+    QHash<QString, QString> inputs;
+    for (const QString& argument : arguments.mid(2)) {
+        wanted << argument.section(u':', 0, 0);
+        inputs.insert(wanted.last(), argument.section(u':', 1));
+    }
 
     app::MainWindow window;
     window.show();
@@ -43,6 +69,7 @@ int main(int argc, char* argv[])
         if (!wanted.isEmpty() && !wanted.contains(item))
             continue;
         window.findChild<QAction*>(item)->trigger();
+        TypeInto(window, inputs.value(item));
         const QString sheet = QLatin1String(entry.sheet);
         Save(window, out.filePath(sheet + QStringLiteral(".png")));
         for (QTabWidget* nested : window.page(sheet)->findChildren<QTabWidget*>()) {

@@ -100,6 +100,20 @@ void LoadPicture(QLabel* image, const QString& name)
         image->installEventFilter(&DeferredPictures::instance());
 }
 
+QSize PictureSize(const QString& name)
+{
+    static QHash<QString, QSize> sizes;
+    const auto known = sizes.constFind(name);
+    if (known != sizes.constEnd())
+        return *known;
+    const QString path = ResourcePath(name);
+    if (path.isEmpty())
+        throw ResourceError(QStringLiteral("Ресурс %1 не найден").arg(name));
+    const QSize size = path.endsWith(QLatin1String(".svg")) ? QSvgRenderer(path).defaultSize()
+                                                            : QPixmap(path).deviceIndependentSize().toSize();
+    return sizes.insert(name, size).value();
+}
+
 QString PictureName(const QLabel* image)
 {
     return image->property(kPictureProperty).toString();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -15,6 +16,10 @@ namespace values {
 // the name in the control's "picture" property. An unknown name raises
 // ResourceError.
 void LoadPicture(QLabel* image, const QString& name);
+
+// The size a picture is drawn at (an auto-sized image takes it); an unknown
+// name raises ResourceError.
+QSize PictureSize(const QString& name);
 
 // The name of the picture last loaded into an image control (empty if none).
 QString PictureName(const QLabel* image);

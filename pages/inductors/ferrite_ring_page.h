@@ -1,14 +1,56 @@
 #pragma once
 
 #include "controls/page.h"
+#include "values/checked_math.h"
+
+#include <memory>
+
+namespace Ui {
+class FerriteRingPage;
+}
 
 namespace pages {
 
+// A winding on a ferrite ring: of turns, permeability, outer and inner
+// diameter, height and inductance, the one left at 0 is computed.
 class FerriteRingPage : public controls::Page {
     Q_OBJECT
 
 public:
     explicit FerriteRingPage(QWidget* parent = nullptr);
+    ~FerriteRingPage() override;
+
+    void registerRoutes(controls::RouteTables& routes) override;
+
+private:
+    using Real = values::Real;
+
+    enum Field : int { None = 0, Turns = 1, Permeability = 2, OuterDiameter = 3, InnerDiameter = 4, Height = 5,
+                       Inductance = 6 };
+
+    void Compute();
+    void Clear();
+
+    // False when the outer diameter is given but not larger than the inner.
+    bool CheckDiameters();
+    // The other five must be positive for a field to be solved.
+    bool OthersPositive(Field field) const;
+    Real Value(Field field) const;
+    void Show(Field field, Real value);
+    Real Solve(Field field) const;
+
+    std::unique_ptr<Ui::FerriteRingPage> ui;
+
+    // Dimensions in millimetres, inductance in microhenries, as typed.
+    Real W = 0;
+    Real M = 0;
+    Real Dn = 0;
+    Real Dv = 0;
+    Real H = 0;
+    Real L = 0;
+    Real S = 0;      // Dn + Dv
+    Real Delta = 0;  // Dn - Dv
+    int SolvedField = None;
 };
 
 } // namespace pages

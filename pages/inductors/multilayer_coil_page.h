@@ -2,13 +2,43 @@
 
 #include "controls/page.h"
 
+#include <memory>
+
+class QLineEdit;
+
+namespace Ui {
+class MultilayerCoilPage;
+}
+
 namespace pages {
 
+// A multilayer cylindrical coil, computed one way per mode: inductance from
+// turns, turns from inductance, or the exact inductance from the winding.
 class MultilayerCoilPage : public controls::Page {
     Q_OBJECT
 
 public:
     explicit MultilayerCoilPage(QWidget* parent = nullptr);
+    ~MultilayerCoilPage() override;
+
+    void OnOpen() override;
+    void registerRoutes(controls::RouteTables& routes) override;
+
+private:
+    enum Mode : int { NoMode = 0, FindInductance = 1, FindTurns = 2, ExactInductance = 3 };
+
+    void Compute(QObject* sender);
+    void Clear();
+
+    void SwitchMode(QObject* sender);
+    void EnterMode(Mode mode);
+    void LeaveExactMode();
+    void ShowPicture(const QString& name, int top);
+    void ZeroTexts();
+    void WriteOutput(double value);
+
+    std::unique_ptr<Ui::MultilayerCoilPage> ui;
+    Mode mode = NoMode;
 };
 
 } // namespace pages

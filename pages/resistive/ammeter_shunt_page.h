@@ -2,13 +2,47 @@
 
 #include "controls/page.h"
 
+#include <cstdint>
+#include <memory>
+
+class QLineEdit;
+
+namespace Ui {
+class AmmeterShuntPage;
+}
+
 namespace pages {
 
+// An ammeter from a meter movement and a shunt, in three cascaded stages:
+// the meter, the shunt, the circuit around it. A stage that succeeds hands
+// on to the next. Results turn yellow but stay editable.
 class AmmeterShuntPage : public controls::Page {
     Q_OBJECT
 
 public:
     explicit AmmeterShuntPage(QWidget* parent = nullptr);
+    ~AmmeterShuntPage() override;
+
+    void registerRoutes(controls::RouteTables& routes) override;
+
+private:
+    void ComputeMeter();    // stage A, RshGB1
+    void ComputeShunt();    // stage B, RshGB2
+    void ComputeCircuit();  // stage C, RshGB3
+    void Clear();
+
+    static void WriteResult(QLineEdit* edit, double value, double factor);
+
+    std::unique_ptr<Ui::AmmeterShuntPage> ui;
+
+    // Values in ohm, ampere, volt; each stage keeps the last it read or solved.
+    double Ra = 0, Ia = 0, Ua = 0;
+    double I = 0, R = 0;
+    double E = 0, U = 0;
+    // Which field each stage solves (0 = none yet).
+    std::uint8_t meterState_ = 0;
+    std::uint8_t shuntState_ = 0;
+    std::uint8_t circuitState_ = 0;
 };
 
 } // namespace pages

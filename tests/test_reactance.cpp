@@ -1,0 +1,313 @@
+#include "app/main_window.h"
+#include "controls/labelled_edit.h"
+#include "support/test_support.h"
+#include "values/field.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cmath>
+#include <memory>
+
+using testing::Find;
+
+namespace {
+
+using Inputs = QList<QPair<QString, QString>>;  // edit name, typed text, in typing order
+
+constexpr double kTwoPi = 6.283185307179586477;
+
+} // namespace
+
+class ReactanceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void controlsAsDesigned_data();
+    void controlsAsDesigned();
+    void solvesEachField_data();
+    void solvesEachField();
+    void coilImpedanceAlwaysComputed_data();
+    void coilImpedanceAlwaysComputed();
+    void frequencyFromReactance();
+    void resultUnitChangeReshows();
+    void inputUnitChangeRecomputes();
+    void halvesClearIndependently();
+    void bothDecimalSeparators_data();
+    void bothDecimalSeparators();
+    void overflowIsAnArithmeticError();
+    void badNumberIsReportedOnce();
+
+private:
+    QLineEdit* edit(const QString& name) const { return Find<QLineEdit>(page_, name); }
+    QComboBox* combo(const QString& name) const { return Find<QComboBox>(page_, name); }
+    void typeAll(const Inputs& inputs);
+    void clearBoth();
+
+    std::unique_ptr<app::MainWindow> window_;
+    QWidget* page_ = nullptr;
+    std::unique_ptr<testing::CapturedErrors> errors_;
+};
+
+void ReactanceTest::initTestCase()
+{
+    window_ = std::make_unique<app::MainWindow>();
+    window_->show();
+    testing::OpenPage(*window_, "LC1");
+    page_ = Find<QWidget>(window_.get(), "TS23");
+}
+
+void ReactanceTest::init()
+{
+    errors_ = std::make_unique<testing::CapturedErrors>();
+}
+
+void ReactanceTest::cleanup()
+{
+    clearBoth();
+    QCOMPARE(errors_->messages(), QStringList());
+    errors_.reset();
+}
+
+void ReactanceTest::clearBoth()
+{
+    Find<QPushButton>(page_, "RLCFLButton")->click();
+    Find<QPushButton>(page_, "RLCFCButton")->click();
+}
+
+void ReactanceTest::typeAll(const Inputs& inputs)
+{
+    for (const auto& [name, text] : inputs)
+        testing::Retype(edit(name), text);
+}
+
+void ReactanceTest::controlsAsDesigned_data()
+{
+    QTest::addColumn<QString>("editName");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("comboName");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<int>("defaultItem");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("group");
+
+    const QStringList ohms{"Ом", "кОм", "мОм", "гОм"};
+    const QStringList hertz{"Гц", "кГц", "мГц", "гГц"};
+    QTest::newRow("L") << "RLCFLL" << "Индуктивность катушки L" << "RLCFLCBL" << QStringList{"мкГн", "мГн", "Гн"}
+                       << 0 << "Микрогенри" << "RLCFLGB";
+    QTest::newRow("F of L") << "RLCFLF" << "Частота F" << "RLCFLCBF" << hertz << 2 << "Мегагерц" << "RLCFLGB";
+    QTest::newRow("Rxl") << "RLCFLRxl" << "Реактивное сопротивление Rxl" << "RLCFLCBRxl" << ohms << 0 << "Ом"
+                         << "RLCFLGB";
+    QTest::newRow("R") << "RLCFLR" << "Активное сопротивление катушки R" << "RLCFLCBR" << ohms << 0 << "Ом"
+                       << "RLCFLGB1";
+    QTest::newRow("Z") << "RLCFLRRxl" << "Полное сопротивление катушки" << "RLCFLCBRRxl" << ohms << 0 << "Ом"
+                       << "RLCFLGB1";
+    QTest::newRow("C") << "RLCFCC" << "Ёмкость C" << "RLCFCCBC" << QStringList{"пФ", "нФ", "мкФ", "Ф"} << 2
+                       << "Микрофарад" << "RLCFCGB";
+    QTest::newRow("F of C") << "RLCFCF" << "Частота F" << "RLCFCCBF" << hertz << 2 << "Мегагерц" << "RLCFCGB";
+    QTest::newRow("Rxc") << "RLCFCRxc" << "Реактивное сопротивление Rxc" << "RLCFCCBRxc" << ohms << 0 << "Ом"
+                         << "RLCFCGB";
+}
+
+void ReactanceTest::controlsAsDesigned()
+{
+    QFETCH(QString, editName);
+    QFETCH(QString, caption);
+    QFETCH(QString, comboName);
+    QFETCH(QStringList, items);
+    QFETCH(int, defaultItem);
+    QFETCH(QString, hint);
+    QFETCH(QString, group);
+
+    QLineEdit* field = edit(editName);
+    QCOMPARE(field->text(), QString("0"));
+    QCOMPARE(controls::EditCaption(field)->text(), caption);
+    QCOMPARE(field->parentWidget()->objectName(), group);
+    QStringList shownItems;
+    for (int i = 0; i < combo(comboName)->count(); ++i)
+        shownItems << combo(comboName)->itemText(i);
+    QCOMPARE(shownItems, items);
+    QCOMPARE(combo(comboName)->currentIndex(), defaultItem);
+    QCOMPARE(combo(comboName)->toolTip(), hint);
+
+    QCOMPARE(Find<QGroupBox>(page_, "RLCFLGB")->title(), QString("L"));
+    QCOMPARE(Find<QGroupBox>(page_, "RLCFCGB")->title(), QString("C"));
+    QCOMPARE(Find<QGroupBox>(page_, "RLCFLGB1")->title(), QString("Дополнительно"));
+    QCOMPARE(Find<QLabel>(page_, "RLCFLImage")->property("picture").toString(), QString("RLCFLImage"));
+    QCOMPARE(Find<QLabel>(page_, "RLCFCImage")->property("picture").toString(), QString("RLCFCImage"));
+}
+
+void ReactanceTest::solvesEachField_data()
+{
+    QTest::addColumn<Inputs>("inputs");
+    QTest::addColumn<QString>("solved");
+    QTest::addColumn<double>("expected");
+
+    // 10 мкГн at 2 мГц: XL = 2π·2e6·10e-6; 220 мкФ at 50 Гц (typed as 0.00005 мГц): XC = 1/(2π·50·220e-6).
+    const double xl = kTwoPi * 2e6 * 10e-6;
+    const double xc = 1 / (kTwoPi * 50 * 220e-6);
+    QTest::newRow("L from F and Rxl") << Inputs{{"RLCFLF", "2"}, {"RLCFLRxl", "125.66370614359172"}} << "RLCFLL"
+                                      << 10.0;
+    QTest::newRow("F from L and Rxl") << Inputs{{"RLCFLL", "10"}, {"RLCFLRxl", "125.66370614359172"}} << "RLCFLF"
+                                      << 2.0;
+    QTest::newRow("Rxl from L and F") << Inputs{{"RLCFLL", "10"}, {"RLCFLF", "2"}} << "RLCFLRxl" << xl;
+    QTest::newRow("C from F and Rxc") << Inputs{{"RLCFCF", "0.00005"}, {"RLCFCRxc", "14.4686311901723"}}
+                                      << "RLCFCC" << 220.0;
+    QTest::newRow("F from C and Rxc") << Inputs{{"RLCFCC", "220"}, {"RLCFCRxc", "14.4686311901723"}} << "RLCFCF"
+                                      << 0.00005;
+    QTest::newRow("Rxc from C and F") << Inputs{{"RLCFCC", "220"}, {"RLCFCF", "0.00005"}} << "RLCFCRxc" << xc;
+}
+
+void ReactanceTest::solvesEachField()
+{
+    QFETCH(Inputs, inputs);
+    QFETCH(QString, solved);
+    QFETCH(double, expected);
+
+    typeAll(inputs);
+    QVERIFY2(testing::SameDigits(testing::Shown(edit(solved)), expected), qPrintable(edit(solved)->text()));
+    QCOMPARE(testing::Background(edit(solved)), values::ResultColour);
+    QVERIFY(edit(solved)->isReadOnly());
+    for (const auto& input : inputs)
+        QCOMPARE(testing::Background(edit(input.first)), values::WindowColour());
+}
+
+void ReactanceTest::coilImpedanceAlwaysComputed_data()
+{
+    QTest::addColumn<QString>("resistance");
+    QTest::addColumn<double>("impedance");
+
+    QTest::newRow("no active resistance") << "0" << kTwoPi;
+    QTest::newRow("R = 3") << "3" << std::sqrt(9 + kTwoPi * kTwoPi);
+}
+
+void ReactanceTest::coilImpedanceAlwaysComputed()
+{
+    QFETCH(QString, resistance);
+    QFETCH(double, impedance);
+
+    typeAll({{"RLCFLL", "1"}, {"RLCFLF", "1"}});
+    QVERIFY(testing::SameDigits(testing::Shown(edit("RLCFLRxl")), kTwoPi));
+    if (resistance != "0")
+        testing::Retype(edit("RLCFLR"), resistance);
+    QVERIFY2(testing::SameDigits(testing::Shown(edit("RLCFLRRxl")), impedance), qPrintable(edit("RLCFLRRxl")->text()));
+    QCOMPARE(testing::Background(edit("RLCFLRRxl")), values::ResultColour);
+    QVERIFY(edit("RLCFLRRxl")->isReadOnly());
+    QCOMPARE(testing::Background(edit("RLCFLR")), values::WindowColour());
+}
+
+void ReactanceTest::frequencyFromReactance()
+{
+    typeAll({{"RLCFLL", "1"}, {"RLCFLRxl", "6.2832"}});
+    QVERIFY(testing::SameDigits(testing::Shown(edit("RLCFLF")), 6.2832 / kTwoPi));
+    QVERIFY(std::fabs(testing::Shown(edit("RLCFLF")) - 1) < 1e-5);
+}
+
+void ReactanceTest::resultUnitChangeReshows()
+{
+    typeAll({{"RLCFCC", "1"}, {"RLCFCF", "1"}});
+    QVERIFY(testing::SameDigits(testing::Shown(edit("RLCFCRxc")), 1 / kTwoPi));
+    testing::Choose(combo("RLCFCCBRxc"), "кОм");
+    QVERIFY2(testing::SameDigits(testing::Shown(edit("RLCFCRxc")), 1 / kTwoPi / 1000), qPrintable(edit("RLCFCRxc")->text()));
+    QCOMPARE(combo("RLCFCCBRxc")->toolTip(), QString("Келом"));
+    QCOMPARE(edit("RLCFCC")->text(), QString("1"));
+}
+
+void ReactanceTest::inputUnitChangeRecomputes()
+{
+    typeAll({{"RLCFLL", "1"}, {"RLCFLF", "1"}});
+    testing::Choose(combo("RLCFLCBL"), "мГн");
+    QVERIFY(testing::SameDigits(testing::Shown(edit("RLCFLRxl")), kTwoPi * 1000));
+    QVERIFY(testing::SameDigits(testing::Shown(edit("RLCFLRRxl")), kTwoPi * 1000));
+    QCOMPARE(combo("RLCFLCBL")->toolTip(), QString("Милигенри"));
+    testing::Choose(combo("RLCFLCBRRxl"), "кОм");
+    QVERIFY(testing::SameDigits(testing::Shown(edit("RLCFLRRxl")), kTwoPi));
+}
+
+void ReactanceTest::halvesClearIndependently()
+{
+    typeAll({{"RLCFLL", "1"}, {"RLCFLF", "1"}, {"RLCFCC", "1"}, {"RLCFCF", "1"}});
+    testing::Choose(combo("RLCFLCBF"), "кГц");
+    testing::Choose(combo("RLCFCCBF"), "кГц");
+
+    Find<QPushButton>(page_, "RLCFLButton")->click();
+    for (const char* name : {"RLCFLL", "RLCFLF", "RLCFLRxl", "RLCFLR", "RLCFLRRxl"}) {
+        QCOMPARE(edit(name)->text(), QString("0"));
+        QCOMPARE(testing::Background(edit(name)), values::WindowColour());
+        QVERIFY(!edit(name)->isReadOnly());
+    }
+    QCOMPARE(combo("RLCFLCBF")->currentIndex(), 2);
+    QCOMPARE(combo("RLCFLCBF")->toolTip(), QString("Мегагерц"));
+
+    // The capacitor half keeps its fields, its unit and its solved field.
+    QCOMPARE(combo("RLCFCCBF")->currentIndex(), 1);
+    QCOMPARE(testing::Background(edit("RLCFCRxc")), values::ResultColour);
+    QVERIFY(testing::SameDigits(testing::Shown(edit("RLCFCRxc")), 1 / (kTwoPi * 1e3 * 1e-6)));
+    edit("RLCFCF")->end(false);
+    testing::Type(edit("RLCFCF"), "0");
+    QVERIFY(testing::SameDigits(testing::Shown(edit("RLCFCRxc")), 1 / (kTwoPi * 1e4 * 1e-6)));
+
+    // A fresh solve in the cleared half picks whichever field is now empty.
+    typeAll({{"RLCFLRxl", "100"}, {"RLCFLF", "1"}});
+    QVERIFY(testing::SameDigits(testing::Shown(edit("RLCFLL")), 100 / (kTwoPi * 1e6) / 1e-6));
+}
+
+void ReactanceTest::bothDecimalSeparators_data()
+{
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("point") << QChar('.') << "0.5" << "0.318309886183791";
+    QTest::newRow("comma") << QChar(',') << "0,5" << "0,318309886183791";
+    QTest::newRow("point typed where comma is the separator") << QChar(',') << "0.5" << "0,318309886183791";
+}
+
+void ReactanceTest::bothDecimalSeparators()
+{
+    QFETCH(QChar, separator);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+
+    const testing::DecimalSeparatorScope scope(separator);
+    typeAll({{"RLCFCC", "1"}, {"RLCFCF", typed}});
+    QCOMPARE(edit("RLCFCRxc")->text(), shown);
+}
+
+void ReactanceTest::overflowIsAnArithmeticError()
+{
+    // 1E-300 Ф at 1E-10 Гц has a reactance beyond every double.
+    testing::Choose(combo("RLCFCCBC"), "Ф");
+    testing::Choose(combo("RLCFCCBF"), "Гц");
+    for (const auto& [name, text] : {std::pair{"RLCFCC", "1E-300"}, std::pair{"RLCFCF", "1E-10"}}) {
+        edit(name)->selectAll();
+        edit(name)->insert(text);
+    }
+    QCOMPARE(errors_->count(), 1);
+    errors_->clear();
+    QCOMPARE(edit("RLCFCRxc")->text(), QString("0"));
+    QCOMPARE(testing::Background(edit("RLCFCRxc")), values::WindowColour());
+}
+
+void ReactanceTest::badNumberIsReportedOnce()
+{
+    typeAll({{"RLCFLL", "12"}, {"RLCFLF", "1"}});
+    const QString reactance = edit("RLCFLRxl")->text();
+    edit("RLCFLL")->setCursorPosition(1);
+    testing::Type(edit("RLCFLL"), "-");
+    QCOMPARE(edit("RLCFLL")->text(), QString("1-2"));
+    QCOMPARE(errors_->count(), 1);
+    QVERIFY(errors_->messages().front().contains("1-2"));
+    errors_->clear();
+    QCOMPARE(edit("RLCFLRxl")->text(), reactance);
+    QCOMPARE(testing::Background(edit("RLCFLRxl")), values::ResultColour);
+}
+
+QTEST_MAIN(ReactanceTest)
+#include "test_reactance.moc"

@@ -1,0 +1,363 @@
+#include "app/main_window.h"
+#include "support/test_support.h"
+#include "values/number_text.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cmath>
+#include <memory>
+
+using testing::Background;
+using testing::Find;
+using testing::FontColour;
+using testing::Retype;
+using testing::SameDigits;
+using testing::Shown;
+
+namespace {
+
+const QColor Yellow(255, 255, 0);
+const QColor Red(255, 0, 0);
+
+QColor NormalText()
+{
+    return QApplication::palette().color(QPalette::WindowText);
+}
+
+QColor Window()
+{
+    return QApplication::palette().color(QPalette::Base);
+}
+
+// The coil model written out: lengths in mm, inductance in µH.
+double CoilInductance(double w, double dk, double dp, double j)
+{
+    const double d = dk + dp;
+    return 0.001 * w * w * d / (j / d + 0.46);
+}
+
+} // namespace
+
+class SingleLayerCoilTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void layout_data();
+    void layout();
+    void openWindingInductance();
+    void closeWindingShowsLength();
+    void closeWindingWireDiameterTakesSmallerRoot();
+    void roundTrip_data();
+    void roundTrip();
+    void rangeLabels_data();
+    void rangeLabels();
+    void twoUnknownsChangeNothing();
+    void solvedFieldFollowsLaterInputs();
+    void clearRestoresPage();
+    void zeroMeanDiameterIsReported_data();
+    void zeroMeanDiameterIsReported();
+    void badNumberIsReported();
+    void commaSeparator();
+
+private:
+    QLineEdit* edit(const char* name) const { return Find<QLineEdit>(window.get(), QString::fromLatin1(name)); }
+    QLabel* label(const char* name) const { return Find<QLabel>(window.get(), QString::fromLatin1(name)); }
+    QCheckBox* closeWinding() const { return Find<QCheckBox>(window.get(), QStringLiteral("LCB1")); }
+
+    std::unique_ptr<app::MainWindow> window;
+};
+
+void SingleLayerCoilTest::initTestCase()
+{
+    window = std::make_unique<app::MainWindow>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    testing::OpenPage(*window, QStringLiteral("N18"));
+}
+
+void SingleLayerCoilTest::init()
+{
+    Find<QPushButton>(window.get(), QStringLiteral("L1Button"))->click();
+}
+
+void SingleLayerCoilTest::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("turns") << "LW1" << u8"Число витков W (штук)";
+    QTest::newRow("former diameter") << "LDk1" << u8"Диаметр какркаса Dк (мм)";
+    QTest::newRow("wire diameter") << "LDp1" << u8"Диаметр провода Dп (мм)";
+    QTest::newRow("winding length") << "LJ1" << u8"Длинна намотки J (мм)";
+    QTest::newRow("inductance") << "LL1" << u8"Индуктивность L (мкГн)";
+}
+
+void SingleLayerCoilTest::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    auto* field = Find<QLineEdit>(window.get(), name);
+    QCOMPARE(field->text(), QStringLiteral("0"));
+    QVERIFY(!field->isReadOnly());
+    QVERIFY(field->parentWidget()->objectName() == QStringLiteral("TS7"));
+    const QList<QLabel*> labels = window->findChildren<QLabel*>();
+    const auto captionLabel = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == field; });
+    QVERIFY(captionLabel != labels.end());
+    QCOMPARE((*captionLabel)->text(), caption);
+
+    QCOMPARE(closeWinding()->text(), QStringLiteral("Виток к витку"));
+    QCOMPARE(Find<QGroupBox>(window.get(), QStringLiteral("LGB1"))->title(), QStringLiteral("Предельные значения"));
+    QCOMPARE(label("LLabel1")->toolTip(), QStringLiteral("В пределах 0.45-2.5 погрешность вычисления состовляет 1%"));
+    QCOMPARE(label("LLabel2")->text(), QStringLiteral("J < W*Dп"));
+    QCOMPARE(label("L1Image1")->property("picture").toString(), QStringLiteral("L1Image1"));
+    QVERIFY(!label("L1Image1")->pixmap().isNull());
+}
+
+void SingleLayerCoilTest::openWindingInductance()
+{
+    Retype(edit("LW1"), "10");
+    Retype(edit("LDk1"), "10");
+    Retype(edit("LDp1"), "0.5");
+    Retype(edit("LJ1"), "5");
+
+    const double expected = 0.001 * 100 * 10.5 / (5 / 10.5 + 0.46);
+    QVERIFY(SameDigits(Shown(edit("LL1")), expected, 12));
+    QVERIFY(SameDigits(expected, 1.1216, 4));
+    QCOMPARE(Background(edit("LL1")), Yellow);
+    QVERIFY(edit("LL1")->isReadOnly());
+    QCOMPARE(label("LLabel1")->text(), QStringLiteral("0.45 < ") + values::FormatNumber(5 / 10.5) + " < 2.5");
+    QCOMPARE(FontColour(label("LLabel1")), NormalText());
+    QCOMPARE(FontColour(label("LLabel2")), NormalText());
+}
+
+void SingleLayerCoilTest::closeWindingShowsLength()
+{
+    Retype(edit("LW1"), "10");
+    Retype(edit("LDk1"), "10");
+    Retype(edit("LDp1"), "0.5");
+    closeWinding()->click();
+
+    QCOMPARE(edit("LJ1")->text(), QStringLiteral("5"));
+    QCOMPARE(Background(edit("LJ1")), Window());
+    QVERIFY(edit("LJ1")->isReadOnly());
+    QVERIFY(SameDigits(Shown(edit("LL1")), CoilInductance(10, 10, 0.5, 5), 12));
+
+    closeWinding()->click();
+    QVERIFY(!edit("LJ1")->isReadOnly());
+}
+
+void SingleLayerCoilTest::closeWindingWireDiameterTakesSmallerRoot()
+{
+    closeWinding()->click();
+    const double inductance = CoilInductance(10, 10, 0.5, 5);
+    Retype(edit("LW1"), "10");
+    Retype(edit("LDk1"), "10");
+    Retype(edit("LL1"), values::FormatNumber(inductance));
+
+    // The quadratic's other root (about 96.8 mm) also satisfies the model.
+    QVERIFY(SameDigits(Shown(edit("LDp1")), 0.5, 10));
+    QCOMPARE(Background(edit("LDp1")), Yellow);
+    QVERIFY(SameDigits(Shown(edit("LJ1")), 5, 10));
+}
+
+void SingleLayerCoilTest::roundTrip_data()
+{
+    QTest::addColumn<bool>("close");
+    QTest::addColumn<QString>("unknown");
+    for (const char* name : {"LW1", "LDk1", "LDp1", "LJ1", "LL1"})
+        QTest::addRow("open winding, %s", name) << false << QString::fromLatin1(name);
+    for (const char* name : {"LW1", "LDk1", "LDp1", "LL1"})
+        QTest::addRow("close winding, %s", name) << true << QString::fromLatin1(name);
+}
+
+void SingleLayerCoilTest::roundTrip()
+{
+    QFETCH(bool, close);
+    QFETCH(QString, unknown);
+    const testing::CapturedErrors errors;
+
+    // A coil that is neither close wound nor at the edge of the range.
+    const double w = 23, dk = 12.5, dp = 0.35;
+    const double j = close ? w * dp : 14;
+    const QMap<QString, double> coil{
+        {"LW1", w}, {"LDk1", dk}, {"LDp1", dp}, {"LJ1", j}, {"LL1", CoilInductance(w, dk, dp, j)}};
+
+    if (close)
+        closeWinding()->click();
+    for (auto it = coil.begin(); it != coil.end(); ++it) {
+        if (it.key() == unknown || (close && it.key() == "LJ1"))
+            continue;
+        Retype(edit(qPrintable(it.key())), values::FormatNumber(it.value()));
+    }
+
+    QLineEdit* solved = edit(qPrintable(unknown));
+    QCOMPARE(Background(solved), Yellow);
+    QVERIFY(solved->isReadOnly());
+    QVERIFY2(SameDigits(Shown(solved), coil[unknown], 10),
+             qPrintable(solved->text() + " vs " + values::FormatNumber(coil[unknown])));
+    if (close)
+        QVERIFY2(SameDigits(Shown(edit("LJ1")), j, 10), qPrintable(edit("LJ1")->text()));
+    QCOMPARE(errors.count(), 0);
+}
+
+void SingleLayerCoilTest::rangeLabels_data()
+{
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("ratio");
+    QTest::addColumn<bool>("rangeRed");
+    QTest::addColumn<bool>("lengthRed");
+    // Dк + Dп = 10 and W · Dп = 5 throughout.
+    QTest::newRow("lower bound is inside") << "4.5" << "0.45" << false << true;
+    QTest::newRow("upper bound is inside") << "25" << "2.5" << false << false;
+    QTest::newRow("below the range") << "4.4" << "0.44" << true << true;
+    QTest::newRow("above the range") << "26" << "2.6" << true << false;
+    QTest::newRow("turns just fit") << "5" << "0.5" << false << false;
+}
+
+void SingleLayerCoilTest::rangeLabels()
+{
+    QFETCH(QString, length);
+    QFETCH(QString, ratio);
+    QFETCH(bool, rangeRed);
+    QFETCH(bool, lengthRed);
+
+    Retype(edit("LW1"), "10");
+    Retype(edit("LDk1"), "9.5");
+    Retype(edit("LDp1"), "0.5");
+    Retype(edit("LJ1"), length);
+
+    QCOMPARE(label("LLabel1")->text(), "0.45 < " + ratio + " < 2.5");
+    QCOMPARE(FontColour(label("LLabel1")), rangeRed ? Red : NormalText());
+    QCOMPARE(FontColour(label("LLabel2")), lengthRed ? Red : NormalText());
+}
+
+void SingleLayerCoilTest::twoUnknownsChangeNothing()
+{
+    Retype(edit("LDk1"), "10");
+    Retype(edit("LDp1"), "0.5");
+    Retype(edit("LJ1"), "5");
+
+    for (const char* name : {"LW1", "LDk1", "LDp1", "LJ1", "LL1"}) {
+        QVERIFY(!edit(name)->isReadOnly());
+        QCOMPARE(Background(edit(name)), Window());
+    }
+    QCOMPARE(edit("LW1")->text(), QStringLiteral("0"));
+    QCOMPARE(edit("LL1")->text(), QStringLiteral("0"));
+    QCOMPARE(label("LLabel1")->text(), QStringLiteral("0.45 < ?? < 2.5"));
+}
+
+void SingleLayerCoilTest::solvedFieldFollowsLaterInputs()
+{
+    Retype(edit("LW1"), "10");
+    Retype(edit("LDk1"), "10");
+    Retype(edit("LDp1"), "0.5");
+    Retype(edit("LJ1"), "5");
+    // Deleting the turns would make them the unknown: replace them at once.
+    edit("LW1")->selectAll();
+    testing::Type(edit("LW1"), "20");
+    QCOMPARE(edit("LW1")->text(), QStringLiteral("20"));
+    QVERIFY(SameDigits(Shown(edit("LL1")), CoilInductance(20, 10, 0.5, 5), 12));
+    QVERIFY(edit("LL1")->isReadOnly());
+}
+
+void SingleLayerCoilTest::clearRestoresPage()
+{
+    Retype(edit("LW1"), "10");
+    Retype(edit("LDk1"), "10");
+    Retype(edit("LDp1"), "0.5");
+    Retype(edit("LJ1"), "4");
+    closeWinding()->click();
+    Retype(edit("LDp1"), "0.1");
+    QVERIFY(edit("LL1")->isReadOnly());
+
+    Find<QPushButton>(window.get(), QStringLiteral("L1Button"))->click();
+    QVERIFY(!closeWinding()->isChecked());
+    QCOMPARE(label("LLabel1")->text(), QStringLiteral("0.45 < ?? < 2.5"));
+    QCOMPARE(FontColour(label("LLabel1")), NormalText());
+    QCOMPARE(FontColour(label("LLabel2")), NormalText());
+    for (const char* name : {"LW1", "LDk1", "LDp1", "LJ1", "LL1"}) {
+        QCOMPARE(edit(name)->text(), QStringLiteral("0"));
+        QVERIFY(!edit(name)->isReadOnly());
+        QCOMPARE(Background(edit(name)), Window());
+    }
+
+    // The next coil is solved afresh, not through the old solved field.
+    Retype(edit("LDk1"), "10");
+    Retype(edit("LDp1"), "0.5");
+    Retype(edit("LJ1"), "5");
+    Retype(edit("LL1"), values::FormatNumber(CoilInductance(10, 10, 0.5, 5)));
+    QVERIFY(SameDigits(Shown(edit("LW1")), 10, 10));
+}
+
+void SingleLayerCoilTest::zeroMeanDiameterIsReported_data()
+{
+    QTest::addColumn<QString>("inductance");
+    QTest::addColumn<QString>("lastField");
+    QTest::addColumn<QString>("lastText");
+    QTest::newRow("inductance block") << "0" << "LDk1" << "5";
+    // Turns cannot be solved with a negative wire, so nothing is solved and
+    // only the range ratio divides by the mean diameter.
+    QTest::newRow("range label") << "1" << "LW1" << "1";
+}
+
+void SingleLayerCoilTest::zeroMeanDiameterIsReported()
+{
+    QFETCH(QString, inductance);
+    QFETCH(QString, lastField);
+    QFETCH(QString, lastText);
+    Retype(edit("LJ1"), "5");
+    Retype(edit("LL1"), inductance);
+    edit("LDp1")->setText(QStringLiteral("-5"));
+    if (lastField == "LDk1")
+        Retype(edit("LW1"), "10");
+    else
+        Retype(edit("LDk1"), "5");
+    QCOMPARE(edit("LW1")->isReadOnly() || edit("LDk1")->isReadOnly(), false);
+
+    const testing::CapturedErrors errors;
+    Retype(edit(qPrintable(lastField)), lastText);  // Dк + Dп = 0
+
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(edit("LL1")->text(), inductance);
+    QCOMPARE(Background(edit("LL1")), Window());
+    QCOMPARE(label("LLabel1")->text(), QStringLiteral("0.45 < ?? < 2.5"));
+}
+
+void SingleLayerCoilTest::badNumberIsReported()
+{
+    Retype(edit("LW1"), "10");
+    Retype(edit("LDk1"), "10");
+    Retype(edit("LDp1"), "0.5");
+    Retype(edit("LJ1"), "5");
+    const QString before = edit("LL1")->text();
+
+    const testing::CapturedErrors errors;
+    edit("LJ1")->setText(QStringLiteral("1-2"));  // kept by the filter, not a number
+    QCOMPARE(errors.count(), 1);
+    QVERIFY(errors.messages().first().contains(QStringLiteral("1-2")));
+    QCOMPARE(edit("LL1")->text(), before);
+    QCOMPARE(edit("LJ1")->text(), QStringLiteral("1-2"));
+}
+
+void SingleLayerCoilTest::commaSeparator()
+{
+    const testing::DecimalSeparatorScope comma(',');
+    Retype(edit("LW1"), "10");
+    Retype(edit("LDk1"), "10");
+    Retype(edit("LDp1"), "0.5");  // the point is turned into the comma
+    QCOMPARE(edit("LDp1")->text(), QStringLiteral("0,5"));
+    Retype(edit("LJ1"), "5");
+
+    QVERIFY(edit("LL1")->text().contains(QLatin1Char(',')));
+    QVERIFY(SameDigits(Shown(edit("LL1")), CoilInductance(10, 10, 0.5, 5), 12));
+    QCOMPARE(label("LLabel1")->text(), "0.45 < " + values::FormatNumber(5 / 10.5) + " < 2.5");
+    QVERIFY(label("LLabel1")->text().startsWith(QStringLiteral("0.45 < 0,47")));
+}
+
+QTEST_MAIN(SingleLayerCoilTest)
+#include "test_single_layer_coil.moc"

@@ -1,0 +1,303 @@
+#include "app/main_window.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QTemporaryDir>
+
+namespace {
+
+// Windows-1251 bytes of a fixture text (ASCII, А to я, Ё, ё).
+QByteArray Cp1251(const QString& text)
+{
+    QByteArray bytes;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            bytes.append(static_cast<char>(u));
+        else if (u >= 0x0410 && u <= 0x044F)
+            bytes.append(static_cast<char>(0xC0 + (u - 0x0410)));
+        else if (u == 0x0401)
+            bytes.append('\xA8');
+        else if (u == 0x0451)
+            bytes.append('\xB8');
+        else
+            qFatal("no Windows-1251 byte in the fixture");
+    }
+    return bytes;
+}
+
+void TypeText(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(edit, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray Lines(const QStringList& lines, const QByteArray& lineEnd)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += Cp1251(line) + lineEnd;
+    return bytes;
+}
+
+// Foreign type, Russian analogue; "KT315" opens with Latin letters.
+const QStringList kFixture = {
+    QStringLiteral("BC547B КТ3102Б"),
+    QStringLiteral("  BD139   КТ815Г  лишнее слово"),
+    QStringLiteral("KT315 КТ315"),
+    QStringLiteral("2N3055 КТ819ГМ"),
+    QStringLiteral("ABC123 XABC12"),
+    QString(),
+    QStringLiteral("ОДНО"),
+};
+
+} // namespace
+
+class TransistorAnaloguesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void startState();
+    void searches_data();
+    void searches();
+    void lineEndings_data();
+    void lineEndings();
+    void reopeningPicksUpTheEditedFile();
+    void missingFileAtOpening();
+    void junkBytes();
+    void listsMoreThanFiveThousand();
+    void gridClickFitsLastColumn();
+
+private:
+    QList<QStringList> shownPairs() const;
+
+    QTemporaryDir dir_;
+    QString previousDir_;
+    std::unique_ptr<app::MainWindow> window_;
+    QLineEdit* edit_ = nullptr;
+    QLabel* count_ = nullptr;
+    QTableView* grid_ = nullptr;
+};
+
+void TransistorAnaloguesTest::initTestCase()
+{
+    QVERIFY(dir_.isValid());
+    previousDir_ = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir_.path()));
+    QVERIFY(QDir().mkdir(QStringLiteral("Baase")));
+    window_ = std::make_unique<app::MainWindow>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    edit_ = testing::Find<QLineEdit>(window_.get(), QStringLiteral("AnalogTrEdit"));
+    count_ = testing::Find<QLabel>(window_.get(), QStringLiteral("AnalogTrLabel1"));
+    grid_ = testing::Find<QTableView>(window_.get(), QStringLiteral("AnalogTrStringGrid"));
+}
+
+void TransistorAnaloguesTest::cleanupTestCase()
+{
+    window_.reset();
+    QDir::setCurrent(previousDir_);
+}
+
+void TransistorAnaloguesTest::init()
+{
+    WriteFile(QStringLiteral("Baase/Tr.db"), Lines(kFixture, "\r\n"));
+    testing::OpenPage(*window_, QStringLiteral("N16"));
+    edit_->clear();
+}
+
+QList<QStringList> TransistorAnaloguesTest::shownPairs() const
+{
+    const QAbstractItemModel* model = grid_->model();
+    if (count_->text() == QLatin1String("0")) {
+        const bool oneEmptyRow = model->rowCount() == 1 && model->index(0, 0).data().toString().isEmpty()
+            && model->index(0, 1).data().toString().isEmpty();
+        return oneEmptyRow ? QList<QStringList>{} : QList<QStringList>{{"<not one empty row>"}};
+    }
+    QList<QStringList> pairs;
+    for (int row = 0; row < model->rowCount(); ++row)
+        pairs.append({model->index(row, 0).data().toString(), model->index(row, 1).data().toString()});
+    if (QString::number(pairs.size()) != count_->text())
+        pairs.append({QStringLiteral("<count %1>").arg(count_->text())});
+    return pairs;
+}
+
+void TransistorAnaloguesTest::startState()
+{
+    app::MainWindow fresh;
+    auto* grid = testing::Find<QTableView>(&fresh, QStringLiteral("AnalogTrStringGrid"));
+    QCOMPARE(grid->model()->rowCount(), 1);
+    QCOMPARE(grid->model()->columnCount(), 2);
+    QCOMPARE(grid->columnWidth(0), 155);
+    QCOMPARE(grid->columnWidth(1), 155);
+    QCOMPARE(grid->geometry(), QRect(15, 15, 313, 232));
+    QCOMPARE(testing::Find<QLabel>(&fresh, QStringLiteral("AnalogTrLabel1"))->text(), QStringLiteral("0"));
+    QCOMPARE(testing::Find<QGroupBox>(&fresh, QStringLiteral("AnalogTrGroupBox"))->title(), QStringLiteral("Поиск"));
+    QCOMPARE(testing::Find<QGroupBox>(&fresh, QStringLiteral("AnalogTrGroupBox1"))->title(),
+             QStringLiteral("Найдено совподений"));
+
+    QCOMPARE(grid_->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Буржуйский"));
+    QCOMPARE(grid_->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Русский"));
+}
+
+void TransistorAnaloguesTest::searches_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<QStringList>>("expected");
+
+    QTest::newRow("empty text") << "" << QList<QStringList>{};
+    QTest::newRow("blanks only") << "   " << QList<QStringList>{};
+    QTest::newRow("inside the Russian name") << "3102" << QList<QStringList>{{"BC547B", "КТ3102Б"}};
+    QTest::newRow("inside the foreign name") << "C54" << QList<QStringList>{{"BC547B", "КТ3102Б"}};
+    QTest::newRow("lower case finds upper case") << "bd1" << QList<QStringList>{{"BD139", "КТ815Г"}};
+    QTest::newRow("cyrillic lower case") << "кт815г" << QList<QStringList>{{"BD139", "КТ815Г"}};
+    QTest::newRow("latin KT is not cyrillic КТ") << "kt3" << QList<QStringList>{{"KT315", "КТ315"}};
+    QTest::newRow("cyrillic КТ is not latin KT") << "КТ"
+        << QList<QStringList>{{"BC547B", "КТ3102Б"}, {"BD139", "КТ815Г"}, {"KT315", "КТ315"}, {"2N3055", "КТ819ГМ"}};
+    QTest::newRow("both names hold the key: listed once") << "abc12" << QList<QStringList>{{"ABC123", "XABC12"}};
+    QTest::newRow("blanks inside the key") << "2N 30 55" << QList<QStringList>{{"2N3055", "КТ819ГМ"}};
+    QTest::newRow("words after the second ignored") << "лишнее" << QList<QStringList>{};
+    QTest::newRow("a line of one word") << "одно" << QList<QStringList>{{"ОДНО", ""}};
+    QTest::newRow("no match") << "zzz" << QList<QStringList>{};
+}
+
+void TransistorAnaloguesTest::searches()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<QStringList>, expected);
+    const testing::CapturedErrors errors;
+    TypeText(edit_, QStringLiteral("x"));
+    edit_->clear();
+    TypeText(edit_, text);
+    QCOMPARE(edit_->text(), text);
+    QCOMPARE(shownPairs(), expected);
+    QCOMPARE(errors.count(), 0);
+}
+
+void TransistorAnaloguesTest::lineEndings_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    const QByteArray a = Cp1251(QStringLiteral("BD135 КТ815Б"));
+    const QByteArray b = Cp1251(QStringLiteral("BD137 КТ815В"));
+    QTest::newRow("CR LF") << a + "\r\n" + b + "\r\n";
+    QTest::newRow("LF") << a + "\n" + b + "\n";
+    QTest::newRow("last line without an end") << a + "\n" + b;
+    QTest::newRow("blank lines") << "\n\r\n" + a + "\r\n\n" + b + "\r\n\r\n";
+}
+
+void TransistorAnaloguesTest::lineEndings()
+{
+    QFETCH(QByteArray, contents);
+    WriteFile(QStringLiteral("Baase/Tr.db"), contents);
+    testing::OpenPage(*window_, QStringLiteral("N16"));
+    TypeText(edit_, QStringLiteral("кт815"));
+    QCOMPARE(shownPairs(), (QList<QStringList>{{"BD135", "КТ815Б"}, {"BD137", "КТ815В"}}));
+}
+
+void TransistorAnaloguesTest::reopeningPicksUpTheEditedFile()
+{
+    TypeText(edit_, QStringLiteral("bd"));
+    QCOMPARE(shownPairs(), (QList<QStringList>{{"BD139", "КТ815Г"}}));
+
+    WriteFile(QStringLiteral("Baase/Tr.db"), Lines({QStringLiteral("BD140 КТ814Г"), QStringLiteral("BD139 КТ815Г")}, "\n"));
+    testing::OpenPage(*window_, QStringLiteral("N16"));
+    QCOMPARE(edit_->text(), QStringLiteral("bd"));
+    QCOMPARE(shownPairs(), (QList<QStringList>{{"BD139", "КТ815Г"}}));
+
+    TypeText(edit_, QStringLiteral("1"));
+    QCOMPARE(shownPairs(), (QList<QStringList>{{"BD140", "КТ814Г"}, {"BD139", "КТ815Г"}}));
+}
+
+void TransistorAnaloguesTest::missingFileAtOpening()
+{
+    TypeText(edit_, QStringLiteral("bd"));
+    QVERIFY(QFile::remove(QStringLiteral("Baase/Tr.db")));
+    {
+        const testing::CapturedErrors errors;
+        testing::OpenPage(*window_, QStringLiteral("N16"));
+        QCOMPARE(errors.count(), 1);
+        QVERIFY2(errors.messages().first().contains(QStringLiteral("Tr.db")), qPrintable(errors.messages().first()));
+    }
+    QCOMPARE(window_->pageControl()->currentWidget()->objectName(), QStringLiteral("TS28"));
+    QCOMPARE(grid_->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Русский"));
+
+    // The searches work on what the last good opening loaded.
+    const testing::CapturedErrors errors;
+    TypeText(edit_, QStringLiteral("1"));
+    QCOMPARE(shownPairs(), (QList<QStringList>{{"BD139", "КТ815Г"}}));
+    QVERIFY(QDir().mkdir(QStringLiteral("Baase/Tr.db")));
+    testing::OpenPage(*window_, QStringLiteral("N16"));
+    QCOMPARE(errors.count(), 1);
+    QVERIFY(QDir().rmdir(QStringLiteral("Baase/Tr.db")));
+}
+
+void TransistorAnaloguesTest::junkBytes()
+{
+    QByteArray junk;
+    for (int i = 0; i < 2048; ++i)
+        junk.append(static_cast<char>((i * 53 + 7) % 256));
+    junk.append(QByteArray(4 * 1024 * 1024, 'W'));
+    junk.append(QByteArray("\n\0\x98 \0\0\r\nJUNK2 \xCA\xD2\x98\0\r\n", 18));
+    WriteFile(QStringLiteral("Baase/Tr.db"), junk);
+    const testing::CapturedErrors errors;
+    testing::OpenPage(*window_, QStringLiteral("N16"));
+    TypeText(edit_, QStringLiteral("junk2"));
+    QCOMPARE(shownPairs(), (QList<QStringList>{{"JUNK2", QStringLiteral("КТ") + QChar(0xFFFD) + QChar(0)}}));
+    edit_->clear();
+    TypeText(edit_, QStringLiteral("ww"));
+    QCOMPARE(count_->text(), QStringLiteral("1"));
+    // A name of megabytes is cut for the grid, which would stall on laying it out.
+    const QAbstractItemModel* model = grid_->model();
+    QCOMPARE(std::max(model->index(0, 0).data().toString().size(), model->index(0, 1).data().toString().size()), 4096);
+    grid_->viewport()->repaint();
+    QCOMPARE(errors.count(), 0);
+}
+
+void TransistorAnaloguesTest::listsMoreThanFiveThousand()
+{
+    QByteArray many;
+    for (int i = 1; i <= 6500; ++i)
+        many += "F" + QByteArray::number(i) + " " + Cp1251(QStringLiteral("КТ")) + QByteArray::number(i) + "\n";
+    WriteFile(QStringLiteral("Baase/Tr.db"), many);
+    testing::OpenPage(*window_, QStringLiteral("N16"));
+    TypeText(edit_, QStringLiteral("f"));
+    QCOMPARE(count_->text(), QStringLiteral("6500"));
+    QCOMPARE(grid_->model()->rowCount(), 6500);
+    QCOMPARE(grid_->model()->index(6499, 1).data().toString(), QStringLiteral("КТ6500"));
+    grid_->scrollToBottom();
+    grid_->viewport()->repaint();
+}
+
+void TransistorAnaloguesTest::gridClickFitsLastColumn()
+{
+    grid_->setColumnWidth(0, 100);
+    QTest::mouseClick(grid_->viewport(), Qt::MiddleButton, {}, QPoint(5, 5));
+    QCOMPARE(grid_->columnWidth(1), 313 - 100);
+    grid_->setColumnWidth(0, 155);
+    QTest::mouseClick(grid_->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(300, 5));
+    QCOMPARE(grid_->columnWidth(1), 313 - 155);
+}
+
+QTEST_MAIN(TransistorAnaloguesTest)
+#include "test_transistor_analogues.moc"

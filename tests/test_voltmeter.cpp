@@ -1,0 +1,290 @@
+#include "app/main_window.h"
+#include "controls/labelled_edit.h"
+#include "support/test_support.h"
+#include "values/field.h"
+#include "values/number_text.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <memory>
+
+using testing::Find;
+
+class VoltmeterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void controlsAsDesigned_data();
+    void controlsAsDesigned();
+    void meterSolvesEachField_data();
+    void meterSolvesEachField();
+    void seriesResistorFromRange();
+    void rangeFromSeriesResistor();
+    void rangeNotAboveMeterVoltage();
+    void solvedResistorResetWhenRangeFalls();
+    void clearResetsEverything();
+    void bothDecimalSeparators_data();
+    void bothDecimalSeparators();
+    void badNumberIsReportedOnce();
+
+private:
+    QLineEdit* edit(const QString& name) const { return Find<QLineEdit>(page_, name); }
+    QComboBox* combo(const QString& name) const { return Find<QComboBox>(page_, name); }
+    QString label(const QString& name) const { return Find<QLabel>(page_, name)->text(); }
+    void completeMeter();  // Ru = 1000 Ом, Iu = 100 мкА, Uu solved as 0.1 В
+
+    std::unique_ptr<app::MainWindow> window_;
+    QWidget* page_ = nullptr;
+    std::unique_ptr<testing::CapturedErrors> errors_;
+};
+
+void VoltmeterTest::initTestCase()
+{
+    window_ = std::make_unique<app::MainWindow>();
+    window_->show();
+    testing::OpenPage(*window_, "N40");
+    page_ = Find<QWidget>(window_.get(), "TS25");
+}
+
+void VoltmeterTest::init()
+{
+    errors_ = std::make_unique<testing::CapturedErrors>();
+    Find<QPushButton>(page_, "RoButton1")->click();
+}
+
+void VoltmeterTest::cleanup()
+{
+    QCOMPARE(errors_->messages(), QStringList());
+    errors_.reset();
+}
+
+void VoltmeterTest::completeMeter()
+{
+    testing::Retype(edit("RoRu"), "1000");
+    testing::Choose(combo("RoIuCB"), "мкА");
+    testing::Retype(edit("RoIu"), "100");
+}
+
+void VoltmeterTest::controlsAsDesigned_data()
+{
+    QTest::addColumn<QString>("editName");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("comboName");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<int>("defaultItem");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("group");
+
+    const QStringList ohms{"Ом", "кОм", "мОм", "гОм"};
+    const QStringList volts{"мВ", "В", "кВ"};
+    QTest::newRow("Ru") << "RoRu" << "Сопротивление" << "RoRuCB" << ohms << 0 << "Ом" << "RoGB1";
+    QTest::newRow("Iu") << "RoIu" << "Максимальный ток" << "RoIuCB" << QStringList{"мкА", "мА", "А"} << 2 << "Ампер"
+                        << "RoGB1";
+    QTest::newRow("Uu") << "RoUu" << "Напряжение" << "RoUuCB" << volts << 1 << "Вольт" << "RoGB1";
+    QTest::newRow("Ro") << "RoR" << "Сопротивление Ro" << "RoRCB" << ohms << 0 << "Ом" << "RoGB2";
+    QTest::newRow("E") << "RoE" << "Измеряемое напряжение E" << "RoECB" << volts << 1 << "Вольт" << "RoGB2";
+}
+
+void VoltmeterTest::controlsAsDesigned()
+{
+    QFETCH(QString, editName);
+    QFETCH(QString, caption);
+    QFETCH(QString, comboName);
+    QFETCH(QStringList, items);
+    QFETCH(int, defaultItem);
+    QFETCH(QString, hint);
+    QFETCH(QString, group);
+
+    QCOMPARE(edit(editName)->text(), QString("0"));
+    QCOMPARE(controls::EditCaption(edit(editName))->text(), caption);
+    QCOMPARE(edit(editName)->parentWidget()->objectName(), group);
+    QStringList shownItems;
+    for (int i = 0; i < combo(comboName)->count(); ++i)
+        shownItems << combo(comboName)->itemText(i);
+    QCOMPARE(shownItems, items);
+    QCOMPARE(combo(comboName)->currentIndex(), defaultItem);
+    QCOMPARE(combo(comboName)->toolTip(), hint);
+
+    QCOMPARE(Find<QGroupBox>(page_, "RoGB1")->title(), QString("Характеристики измерительной головки "));
+    QCOMPARE(Find<QGroupBox>(page_, "RoGB2")->title(), QString("Расчёт"));
+    QCOMPARE(Find<QGroupBox>(page_, "RoGB3")->title(), QString("Дополнительно"));
+    QCOMPARE(label("RoLabel1"), QString("Мощность рассеивания Ro (Ват)"));
+    QCOMPARE(label("RoLabel3"), QString("Напряжение на Ro (Вольт)"));
+    QCOMPARE(label("RoLabel2"), QString("??"));
+    QCOMPARE(label("RoLabel4"), QString("??"));
+    for (const char* image : {"RoImage1", "RoImage2"})
+        QCOMPARE(Find<QLabel>(page_, image)->property("picture").toString(), QString(image));
+}
+
+void VoltmeterTest::meterSolvesEachField_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("firstText");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("secondText");
+    QTest::addColumn<QString>("solved");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("Ru from Iu and Uu") << "RoIu" << "2" << "RoUu" << "300" << "RoRu" << 150.0;
+    QTest::newRow("Iu from Ru and Uu") << "RoRu" << "150" << "RoUu" << "300" << "RoIu" << 2.0;
+    QTest::newRow("Uu from Ru and Iu") << "RoRu" << "150" << "RoIu" << "2" << "RoUu" << 300.0;
+}
+
+void VoltmeterTest::meterSolvesEachField()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, firstText);
+    QFETCH(QString, second);
+    QFETCH(QString, secondText);
+    QFETCH(QString, solved);
+    QFETCH(double, expected);
+
+    testing::Retype(edit(first), firstText);
+    testing::Retype(edit(second), secondText);
+    QVERIFY2(testing::SameDigits(testing::Shown(edit(solved)), expected), qPrintable(edit(solved)->text()));
+    QCOMPARE(testing::Background(edit(solved)), values::ResultColour);
+    QVERIFY(edit(solved)->isReadOnly());
+
+    // Ten times the second input: the solved field follows.
+    edit(second)->end(false);
+    testing::Type(edit(second), "0");
+    QVERIFY2(testing::SameDigits(testing::Shown(edit(solved)), expected * 10), qPrintable(edit(solved)->text()));
+    QCOMPARE(label("RoLabel2"), QString("??"));
+}
+
+void VoltmeterTest::seriesResistorFromRange()
+{
+    completeMeter();
+    QCOMPARE(edit("RoUu")->text(), QString("0.1"));
+    QCOMPARE(testing::Background(edit("RoUu")), values::ResultColour);
+
+    testing::Retype(edit("RoE"), "10");
+    QCOMPARE(edit("RoR")->text(), QString("99000"));
+    QCOMPARE(testing::Background(edit("RoR")), values::ResultColour);
+    QVERIFY(edit("RoR")->isReadOnly());
+    QCOMPARE(label("RoLabel2"), QString("0.00099"));
+    QCOMPARE(label("RoLabel4"), QString("9.9"));
+
+    // Shown in the unit its own combo shows.
+    testing::Choose(combo("RoRCB"), "кОм");
+    QCOMPARE(edit("RoR")->text(), QString("99"));
+    QCOMPARE(combo("RoRCB")->toolTip(), QString("Келом"));
+}
+
+void VoltmeterTest::rangeFromSeriesResistor()
+{
+    completeMeter();
+    testing::Retype(edit("RoR"), "99000");
+    QCOMPARE(edit("RoE")->text(), QString("10"));
+    QCOMPARE(testing::Background(edit("RoE")), values::ResultColour);
+    QCOMPARE(testing::Background(edit("RoR")), values::WindowColour());
+    QCOMPARE(label("RoLabel2"), QString("0.00099"));
+    QCOMPARE(label("RoLabel4"), QString("9.9"));
+}
+
+void VoltmeterTest::rangeNotAboveMeterVoltage()
+{
+    completeMeter();
+    testing::Retype(edit("RoE"), "0.05");
+    QCOMPARE(edit("RoR")->text(), QString("0"));
+    QCOMPARE(testing::Background(edit("RoR")), values::WindowColour());
+    QCOMPARE(label("RoLabel2"), QString("0"));
+    QCOMPARE(label("RoLabel4"), QString("0"));
+}
+
+void VoltmeterTest::solvedResistorResetWhenRangeFalls()
+{
+    completeMeter();
+    testing::Retype(edit("RoE"), "10");
+    QCOMPARE(edit("RoR")->text(), QString("99000"));
+
+    testing::Choose(combo("RoECB"), "мВ");  // 10 мВ, below the meter's 0.1 В
+    QCOMPARE(edit("RoR")->text(), QString("0"));
+    QCOMPARE(testing::Background(edit("RoR")), values::WindowColour());
+    QVERIFY(!edit("RoR")->isReadOnly());
+    QCOMPARE(label("RoLabel2"), QString("0"));
+
+    testing::Choose(combo("RoECB"), "кВ");
+    QVERIFY(testing::SameDigits(testing::Shown(edit("RoR")), (10000 - 0.1) / 0.0001));
+    QCOMPARE(testing::Background(edit("RoR")), values::ResultColour);
+    QVERIFY(testing::SameDigits(values::ParseNumber(label("RoLabel4")), 10000 - 0.1));
+}
+
+void VoltmeterTest::clearResetsEverything()
+{
+    completeMeter();
+    testing::Choose(combo("RoECB"), "мВ");
+    testing::Retype(edit("RoE"), "500");
+    QCOMPARE(edit("RoR")->text(), QString("4000"));
+
+    Find<QPushButton>(page_, "RoButton1")->click();
+    for (const char* name : {"RoRu", "RoIu", "RoUu", "RoE", "RoR"}) {
+        QCOMPARE(edit(name)->text(), QString("0"));
+        QCOMPARE(testing::Background(edit(name)), values::WindowColour());
+        QVERIFY(!edit(name)->isReadOnly());
+    }
+    QCOMPARE(combo("RoIuCB")->currentIndex(), 2);
+    QCOMPARE(combo("RoIuCB")->toolTip(), QString("Ампер"));
+    QCOMPARE(combo("RoECB")->currentIndex(), 1);
+    QCOMPARE(combo("RoECB")->toolTip(), QString("Вольт"));
+    QCOMPARE(label("RoLabel2"), QString("??"));
+    QCOMPARE(label("RoLabel4"), QString("??"));
+
+    // Both solved fields are forgotten: the next solve picks the empty field again.
+    testing::Retype(edit("RoUu"), "0.2");
+    testing::Retype(edit("RoIu"), "0.001");
+    QVERIFY(testing::SameDigits(testing::Shown(edit("RoRu")), 200));
+}
+
+void VoltmeterTest::bothDecimalSeparators_data()
+{
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("range");
+    QTest::addColumn<QString>("meterVoltage");
+    QTest::addColumn<QString>("power");
+    QTest::addColumn<QString>("drop");
+
+    QTest::newRow("point") << QChar('.') << "2.6" << "0.1" << "0.00025" << "2.5";
+    QTest::newRow("comma") << QChar(',') << "2,6" << "0,1" << "0,00025" << "2,5";
+}
+
+void VoltmeterTest::bothDecimalSeparators()
+{
+    QFETCH(QChar, separator);
+    QFETCH(QString, range);
+    QFETCH(QString, meterVoltage);
+    QFETCH(QString, power);
+    QFETCH(QString, drop);
+
+    const testing::DecimalSeparatorScope scope(separator);
+    completeMeter();
+    testing::Retype(edit("RoE"), range);
+    QCOMPARE(edit("RoUu")->text(), meterVoltage);
+    QCOMPARE(edit("RoR")->text(), QString("25000"));
+    QCOMPARE(label("RoLabel2"), power);
+    QCOMPARE(label("RoLabel4"), drop);
+}
+
+void VoltmeterTest::badNumberIsReportedOnce()
+{
+    completeMeter();
+    testing::Retype(edit("RoE"), "10");
+    edit("RoRu")->setCursorPosition(1);
+    testing::Type(edit("RoRu"), "-");
+    QCOMPARE(edit("RoRu")->text(), QString("1-000"));
+    QCOMPARE(errors_->count(), 1);
+    errors_->clear();
+    QCOMPARE(edit("RoUu")->text(), QString("0.1"));
+    QCOMPARE(edit("RoR")->text(), QString("99000"));
+    QCOMPARE(label("RoLabel4"), QString("9.9"));
+}
+
+QTEST_MAIN(VoltmeterTest)
+#include "test_voltmeter.moc"
