@@ -67,7 +67,8 @@ void NumberTextTest::formats()
 void NumberTextTest::readsBack_data()
 {
     QTest::addColumn<double>("value");
-    for (const double v : {1.0 / 3, 1E-5, 6.02214076E23, -2.718281828459045, 1E-300, 123456.789, 7E15})
+    for (const double v : {1.0 / 3, 1E-5, 6.02214076E23, -2.718281828459045, 1E-300, 123456.789, 7E15, DBL_MAX,
+                           -1.7976931348623155E308})
         QTest::newRow(qPrintable(QString::number(v, 'g', 17))) << v;
 }
 
@@ -95,6 +96,8 @@ void NumberTextTest::parses_data()
     QTest::newRow("leading separator") << "D25" << 0.25;
     QTest::newRow("underflow is zero") << "1e-999" << 0.0;
     QTest::newRow("many leading zeros") << "000012" << 12.0;
+    QTest::newRow("largest double as shown") << "1D79769313486232E308" << DBL_MAX;
+    QTest::newRow("negative largest double as shown") << "-1D79769313486232E308" << -DBL_MAX;
 }
 
 void NumberTextTest::parses()
@@ -121,6 +124,9 @@ void NumberTextTest::refuses_data()
     QTest::newRow("other separator") << "1.5" << QChar(u',');
     QTest::newRow("two separators") << "1,2,3" << QChar(u',');
     QTest::newRow("overflow") << "1e999" << QChar(u'.');
+    QTest::newRow("overflow, digit right after the point") << "0.9e400" << QChar(u'.');
+    QTest::newRow("overflow, bare fraction") << ",5E999" << QChar(u',');
+    QTest::newRow("just above the largest shown") << "1.79769313486233E308" << QChar(u'.');
     QTest::newRow("letters") << "abc" << QChar(u'.');
     QTest::newRow("arabic digits") << "\u0661" << QChar(u'.');
 }

@@ -5,8 +5,10 @@
 
 #include <QLocale>
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace values {
@@ -23,6 +25,9 @@ QChar& CurrentSeparator()
 {
     throw ConversionError(QStringLiteral("'%1' не является допустимым числом").arg(text));
 }
+
+// DBL_MAX as FormatNumber shows it.
+constexpr long double kLargestShown = 1.79769313486232E308L;
 
 bool IsBlank(QChar ch)
 {
@@ -123,7 +128,7 @@ double ParseNumber(const QString& text, QChar decimalSeparator)
         ++i;
     }
     int mantissaDigits = 0;
-    int firstSignificant = -1; // position of the first non-zero digit, relative to the point
+    std::optional<int> firstSignificant; // position of the first non-zero digit, relative to the point
     int digitsBeforePoint = 0;
     bool seenPoint = false;
     for (; i < end; ++i) {
@@ -133,7 +138,7 @@ double ParseNumber(const QString& text, QChar decimalSeparator)
             ++mantissaDigits;
             if (!seenPoint)
                 ++digitsBeforePoint;
-            if (ch != u'0' && firstSignificant == -1)
+            if (ch != u'0' && !firstSignificant)
                 firstSignificant = seenPoint ? -(mantissaDigits - digitsBeforePoint) : digitsBeforePoint;
         } else if (ch == decimalSeparator && !seenPoint) {
             seenPoint = true;
@@ -172,12 +177,18 @@ double ParseNumber(const QString& text, QChar decimalSeparator)
     double value = 0;
     const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        if (firstSignificant == -1)
+        if (!firstSignificant)
             return 0;
-        // Too small to hold is zero; too large is not a number we can take.
-        const long long magnitude = firstSignificant + exponentValue;
+        // Too small to hold is zero.
+        const long long magnitude = *firstSignificant + exponentValue;
         if (magnitude < 0)
             return negative ? -0.0 : 0.0;
+        // The largest doubles are shown rounded up to 1.79769313486232E308;
+        // that text must read back. Anything larger is not a number we can take.
+        long double wide = 0;
+        const auto wideResult = std::from_chars(ascii.data(), ascii.data() + ascii.size(), wide);
+        if (wideResult.ec == std::errc() && wide <= kLargestShown)
+            return negative ? -DBL_MAX : DBL_MAX;
         ThrowNotANumber(text);
     }
     if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size())
