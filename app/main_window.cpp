@@ -6,6 +6,7 @@
 #include "app/event_router.h"
 #include "app/main_menu.h"
 #include "app/page_catalog.h"
+#include "controls/labelled_edit.h"
 #include "controls/page.h"
 #include "values/pictures.h"
 
@@ -87,6 +88,7 @@ void MainWindow::buildPages()
         pages_.push_back(page);
     }
     router_->wire(pageControl_);
+    controls::NameControlsByCaptions(pageControl_);
 }
 
 void MainWindow::connectMenu()

@@ -17,12 +17,25 @@ QLabel* EditCaption(const QLineEdit* edit)
     return nullptr;
 }
 
+void NameControlsByCaptions(QWidget* root)
+{
+    for (const QLabel* label : root->findChildren<QLabel*>()) {
+        QWidget* control = label->buddy();
+        if (!control || !control->accessibleName().isEmpty())
+            continue;
+        QString name = label->text();
+        name.remove(u'&');
+        control->setAccessibleName(name.trimmed());
+    }
+}
+
 void SetEditCaption(const QLineEdit* edit, const QString& caption)
 {
     QLabel* label = EditCaption(edit);
     if (!label)
         throw values::ResourceError(QStringLiteral("Поле %1 без подписи").arg(edit->objectName()));
     label->setText(caption);
+    label->buddy()->setAccessibleName(caption);
 }
 
 } // namespace controls

@@ -1,11 +1,13 @@
 #include "app/main_window.h"
 #include "app/page_catalog.h"
+#include "controls/labelled_edit.h"
 #include "support/test_support.h"
 #include "values/pictures.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -49,6 +51,7 @@ private slots:
     void closingMovesToTheSamePlace();
     void closingWithNothingOpenChangesNothing();
     void reopeningRepeatsTheOpeningWork();
+    void captionedFieldsAreNamed();
     void aboutWindowSitsOnTheCorner();
     void aboutLinksLightUnderTheMouse();
 };
@@ -198,6 +201,25 @@ void ShellTest::reopeningRepeatsTheOpeningWork()
     testing::OpenPage(window, QStringLiteral("N13"));
     QCOMPARE(values::PictureName(image), QStringLiteral("PIC1"));
     QVERIFY(!image->pixmap().isNull());
+}
+
+void ShellTest::captionedFieldsAreNamed()
+{
+    app::MainWindow window;
+    int named = 0;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->buddy())
+            continue;
+        QCOMPARE(label->buddy()->accessibleName(), label->text().remove(u'&').trimmed());
+        ++named;
+    }
+    QVERIFY(named >= 100);
+    // A caption that changes with the page's mode takes the name along.
+    window.show();
+    testing::OpenPage(window, QStringLiteral("N13"));
+    testing::ClickItem(testing::Find<QGroupBox>(&window, QStringLiteral("FNRG2")), 1);
+    const auto* lr = testing::Find<QLineEdit>(&window, QStringLiteral("FNLR"));
+    QCOMPARE(lr->accessibleName(), controls::EditCaption(lr)->text());
 }
 
 void ShellTest::aboutWindowSitsOnTheCorner()
