@@ -372,6 +372,13 @@ void SoakTest::checkFields(int index)
             QFAIL(qPrintable(QStringLiteral("seed %1 event %2 (%3): %4 shows \"%5\"")
                                  .arg(Seed()).arg(index).arg(lastAction_, edit->objectName(), text)));
     }
+    // Read-outs written into labels must not show them either.
+    for (const QLabel* label : CurrentPage(*window_)->findChildren<QLabel*>()) {
+        const QString text = label->text();
+        if (text.contains("inf", Qt::CaseInsensitive) || text.contains("nan", Qt::CaseInsensitive))
+            QFAIL(qPrintable(QStringLiteral("seed %1 event %2 (%3): label %4 shows \"%5\"")
+                                 .arg(Seed()).arg(index).arg(lastAction_, label->objectName(), text)));
+    }
 }
 
 bool SoakTest::runEvent(int index, std::mt19937& random, bool mayLeavePage)
