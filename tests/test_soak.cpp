@@ -147,7 +147,9 @@ PageState Snapshot(const QWidget* page)
 QStringList Differences(const PageState& start, const PageState& now, const QStringList& kept)
 {
     QStringList differences;
-    for (const auto& [key, value] : start) {
+    for (const auto& entry : start) {
+        const QString& key = entry.first;
+        const QString& value = entry.second;
         const QString control = key.section('.', 0, 0);
         const bool keptControl = std::any_of(kept.begin(), kept.end(), [&](const QString& name) {
             return name == key || name == control || control.startsWith(name + "Item")
