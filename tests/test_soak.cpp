@@ -49,8 +49,8 @@ std::uint32_t Seed()
     }();
     return seed;
 }
-constexpr int kEventsPerPage = 200;
-constexpr int kEvents = 6000;
+constexpr int kEventsPerPage = 400;
+constexpr int kEvents = 12000;
 constexpr int kHangSeconds = 20;
 
 const QString kClearCaption = QStringLiteral("Очистить");
