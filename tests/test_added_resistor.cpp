@@ -1,3 +1,4 @@
+#include "support/layout_check.h"
 #include "support/resistive_a_support.h"
 
 #include "values/number_text.h"
@@ -84,7 +85,7 @@ void AddedResistorTest::controlsAsDesigned()
     QCOMPARE(readOut(), QString("W = "));
     QCOMPARE(testing::Find<QPushButton>(sheet, "RDButton")->text(), QString("Очистить"));
     QCOMPARE(testing::Find<QLabel>(sheet, "RDImage1")->property("picture").toString(), QString("RDImage1"));
-    QCOMPARE(resistive_a::LayoutFaults(sheet), QStringList());
+    QCOMPARE(testing::LayoutFaults(sheet), QStringList());
 }
 
 void AddedResistorTest::missingOneIsSolved_data()

@@ -1,3 +1,4 @@
+#include "support/layout_check.h"
 #include "support/resistive_a_support.h"
 
 #include <QLabel>
@@ -104,7 +105,7 @@ void OhmsLawTest::controlsAsDesigned()
 {
     QCOMPARE(testing::Find<QPushButton>(page->sheet("TS15"), "OmButton")->text(), QString("Очистить"));
     QCOMPARE(testing::Find<QLabel>(page->sheet("TS15"), "OmImage1")->property("picture").toString(), QString("OmImage1"));
-    QCOMPARE(resistive_a::LayoutFaults(page->sheet("TS15")), QStringList());
+    QCOMPARE(testing::LayoutFaults(page->sheet("TS15")), QStringList());
 }
 
 void OhmsLawTest::twoGivenSolveTheOtherTwo_data()

@@ -1,3 +1,4 @@
+#include "support/layout_check.h"
 #include "support/resistive_a_support.h"
 
 #include <QLabel>
@@ -75,7 +76,7 @@ void ParallelResistorsTest::controlsAsDesigned()
     const QWidget* sheet = page->sheet("TS16");
     QCOMPARE(testing::Find<QPushButton>(sheet, "RRButton")->text(), QString("Очистить"));
     QCOMPARE(testing::Find<QLabel>(sheet, "RRImage1")->property("picture").toString(), QString("RRImage1"));
-    QCOMPARE(resistive_a::LayoutFaults(sheet), QStringList());
+    QCOMPARE(testing::LayoutFaults(sheet), QStringList());
 }
 
 void ParallelResistorsTest::missingOneIsSolved_data()

@@ -1,3 +1,4 @@
+#include "support/layout_check.h"
 #include "support/resistive_a_support.h"
 
 #include <QLabel>
@@ -97,7 +98,7 @@ void QuenchingCapacitorTest::controlsAsDesigned()
     const QWidget* sheet = page->sheet("TS18");
     QCOMPARE(testing::Find<QPushButton>(sheet, "CDButton")->text(), QString("Очистить"));
     QCOMPARE(testing::Find<QLabel>(sheet, "CDImage1")->property("picture").toString(), QString("CDImage1"));
-    QCOMPARE(resistive_a::LayoutFaults(sheet), QStringList());
+    QCOMPARE(testing::LayoutFaults(sheet), QStringList());
 }
 
 void QuenchingCapacitorTest::missingOneIsSolved_data()

@@ -1,3 +1,4 @@
+#include "support/layout_check.h"
 #include "support/resistive_a_support.h"
 
 #include <QGroupBox>
@@ -106,7 +107,7 @@ void StarDeltaTest::controlsAsDesigned()
     QCOMPARE(testing::Find<QLabel>(delta, "RabcImage1")->property("picture").toString(), QString("RabcImage1"));
     QCOMPARE(testing::Find<QLabel>(star, "RabcImage2")->property("picture").toString(), QString("RabcImage2"));
     QCOMPARE(testing::Find<QPushButton>(sheet, "RabcButton")->text(), QString("Очистить"));
-    QCOMPARE(resistive_a::LayoutFaults(sheet), QStringList());
+    QCOMPARE(testing::LayoutFaults(sheet), QStringList());
 }
 
 void StarDeltaTest::deltaGivesStar_data()

@@ -42,54 +42,6 @@ void PageFixture::clear(const QString& button) const
     testing::Find<QPushButton>(window_.get(), button)->click();
 }
 
-namespace {
-
-int TextWidth(const QWidget* widget)
-{
-    if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->pixmap().isNull())
-        return label->sizeHint().width();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return button->sizeHint().width();
-    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
-        return combo->sizeHint().width();
-    return 0;
-}
-
-void CollectFaults(const QWidget* parent, QStringList& faults)
-{
-    QList<const QWidget*> children;
-    for (const QObject* object : parent->children()) {
-        if (const auto* child = qobject_cast<const QWidget*>(object); child && !child->isWindow())
-            children << child;
-    }
-    for (const QWidget* child : children) {
-        if (!parent->rect().contains(child->geometry()))
-            faults << child->objectName() + " leaves " + parent->objectName();
-        if (TextWidth(child) > child->width())
-            faults << child->objectName() + " is too narrow for its text";
-        if (const auto* label = qobject_cast<const QLabel*>(child); label && !label->pixmap().isNull()) {
-            const QSize picture = label->pixmap().deviceIndependentSize().toSize();
-            if (picture.width() > label->width() || picture.height() > label->height())
-                faults << child->objectName() + QStringLiteral(" clips its picture %1x%2 in %3x%4").arg(picture.width()).arg(picture.height()).arg(label->width()).arg(label->height());
-        }
-        for (const QWidget* other : children) {
-            if (child < other && child->geometry().intersects(other->geometry()))
-                faults << child->objectName() + " overlaps " + other->objectName();
-        }
-        if (qobject_cast<const QGroupBox*>(child))
-            CollectFaults(child, faults);
-    }
-}
-
-} // namespace
-
-QStringList LayoutFaults(const QWidget* page)
-{
-    QStringList faults;
-    CollectFaults(page, faults);
-    return faults;
-}
-
 QStringList FieldFaults(const PageFixture& page, const QList<UnitField>& fields)
 {
     QStringList faults;

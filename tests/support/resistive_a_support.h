@@ -54,7 +54,6 @@ QStringList ComboNames(const QList<UnitField>& fields);
 // What is clipped or overlapping on a page laid out by absolute geometry:
 // a child outside its parent, a text wider than its control, two siblings
 // on top of each other. Empty when the page looks whole.
-QStringList LayoutFaults(const QWidget* page);
 
 // The caption of a labelled edit (its buddy label's text).
 QString Caption(const QLineEdit* edit);
