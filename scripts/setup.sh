@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   qt6-translations-l10n qt6-qpa-plugins libqt6svg6 libgl-dev libglx-dev
   fonts-dejavu-core
 )
