@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "controls/labelled_edit.h"
+#include "support/page_fixture.h"
 #include "support/test_support.h"
 #include "values/field.h"
 #include "values/number_text.h"
@@ -45,29 +46,25 @@ private:
     double labelValue(const QString& name) const { return values::ParseNumber(label(name)); }
     void completeMeter();  // Ra = 100 Ом, Ia = 1 мА, Ua solved
 
-    std::unique_ptr<app::MainWindow> window_;
+    std::unique_ptr<testing::PageFixture> fixture_;
     QWidget* page_ = nullptr;
-    std::unique_ptr<testing::CapturedErrors> errors_;
 };
 
 void AmmeterShuntTest::initTestCase()
 {
-    window_ = std::make_unique<app::MainWindow>();
-    window_->show();
-    testing::OpenPage(*window_, "N39");
-    page_ = Find<QWidget>(window_.get(), "TS24");
+    fixture_ = std::make_unique<testing::PageFixture>("N39");
+    page_ = fixture_->sheet("TS24");
 }
 
 void AmmeterShuntTest::init()
 {
-    errors_ = std::make_unique<testing::CapturedErrors>();
+    fixture_->errors().clear();
     Find<QPushButton>(page_, "RshButton1")->click();
 }
 
 void AmmeterShuntTest::cleanup()
 {
-    QCOMPARE(errors_->messages(), QStringList());
-    errors_.reset();
+    QCOMPARE(fixture_->errors().messages(), QStringList());
 }
 
 void AmmeterShuntTest::completeMeter()
@@ -351,8 +348,8 @@ void AmmeterShuntTest::badNumberIsReportedOnce()
     edit("RshRa")->setCursorPosition(1);
     testing::Type(edit("RshRa"), "-");
     QCOMPARE(edit("RshRa")->text(), QString("1-00"));
-    QCOMPARE(errors_->count(), 1);
-    errors_->clear();
+    QCOMPARE(fixture_->errors().count(), 1);
+    fixture_->errors().clear();
     QCOMPARE(edit("RshUa")->text(), QString("0.1"));
     QCOMPARE(edit("RshR")->text(), shunt);
 }

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "controls/labelled_edit.h"
+#include "support/page_fixture.h"
 #include "support/test_support.h"
 #include "values/field.h"
 
@@ -50,29 +51,25 @@ private:
     void typeAll(const Inputs& inputs);
     void clearBoth();
 
-    std::unique_ptr<app::MainWindow> window_;
+    std::unique_ptr<testing::PageFixture> fixture_;
     QWidget* page_ = nullptr;
-    std::unique_ptr<testing::CapturedErrors> errors_;
 };
 
 void ReactanceTest::initTestCase()
 {
-    window_ = std::make_unique<app::MainWindow>();
-    window_->show();
-    testing::OpenPage(*window_, "LC1");
-    page_ = Find<QWidget>(window_.get(), "TS23");
+    fixture_ = std::make_unique<testing::PageFixture>("LC1");
+    page_ = fixture_->sheet("TS23");
 }
 
 void ReactanceTest::init()
 {
-    errors_ = std::make_unique<testing::CapturedErrors>();
+    fixture_->errors().clear();
 }
 
 void ReactanceTest::cleanup()
 {
     clearBoth();
-    QCOMPARE(errors_->messages(), QStringList());
-    errors_.reset();
+    QCOMPARE(fixture_->errors().messages(), QStringList());
 }
 
 void ReactanceTest::clearBoth()
@@ -289,8 +286,8 @@ void ReactanceTest::overflowIsAnArithmeticError()
         edit(name)->selectAll();
         edit(name)->insert(text);
     }
-    QCOMPARE(errors_->count(), 1);
-    errors_->clear();
+    QCOMPARE(fixture_->errors().count(), 1);
+    fixture_->errors().clear();
     QCOMPARE(edit("RLCFCRxc")->text(), QString("0"));
     QCOMPARE(testing::Background(edit("RLCFCRxc")), values::WindowColour());
 }
@@ -302,9 +299,9 @@ void ReactanceTest::badNumberIsReportedOnce()
     edit("RLCFLL")->setCursorPosition(1);
     testing::Type(edit("RLCFLL"), "-");
     QCOMPARE(edit("RLCFLL")->text(), QString("1-2"));
-    QCOMPARE(errors_->count(), 1);
-    QVERIFY(errors_->messages().front().contains("1-2"));
-    errors_->clear();
+    QCOMPARE(fixture_->errors().count(), 1);
+    QVERIFY(fixture_->errors().messages().front().contains("1-2"));
+    fixture_->errors().clear();
     QCOMPARE(edit("RLCFLRxl")->text(), reactance);
     QCOMPARE(testing::Background(edit("RLCFLRxl")), values::ResultColour);
 }

@@ -1,4 +1,5 @@
 #include "pages/reference/reference_file.h"
+#include "support/reference_support.h"
 #include "pages/reference/smd_search.h"
 #include "values/errors.h"
 
@@ -12,6 +13,8 @@
 
 using namespace pages::reference;
 
+using testing::WriteFile;
+
 namespace {
 
 QStringList LinesOf(const QByteArray& contents)
@@ -20,13 +23,6 @@ QStringList LinesOf(const QByteArray& contents)
     ForEachLine(std::string_view(contents.constData(), contents.size()),
                 [&](std::string_view line) { lines << QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())); });
     return lines;
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "controls/radio_group.h"
+#include "support/reference_support.h"
 #include "support/test_support.h"
 
 #include <QCheckBox>
@@ -12,48 +13,10 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+using testing::Cp1251;
+using testing::WriteFile;
+
 namespace {
-
-// Windows-1251 bytes of a fixture text: ASCII, А to я, Ё and ё are all the
-// fixtures need.
-QByteArray Cp1251(const QString& text)
-{
-    QByteArray bytes;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80)
-            bytes.append(static_cast<char>(u));
-        else if (u >= 0x0410 && u <= 0x044F)
-            bytes.append(static_cast<char>(0xC0 + (u - 0x0410)));
-        else if (u == 0x0401)
-            bytes.append('\xA8');
-        else if (u == 0x0451)
-            bytes.append('\xB8');
-        else
-            qFatal("no Windows-1251 byte in the fixture");
-    }
-    return bytes;
-}
-
-// Types key by key; letters outside ASCII go as key events carrying their
-// text, as a Russian keyboard layout sends them.
-void TypeText(QLineEdit* edit, const QString& text)
-{
-    edit->setFocus();
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(edit, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 const QStringList kFixture = {
     QStringLiteral("1AB BC847B NXP NPN SOT-23 45 В,  0,1 А"),
@@ -181,7 +144,7 @@ void SmdMarkingTest::search(const QString& text, int type, bool partial, bool co
         partial_->click();
     if (colour)
         colour_->click();
-    TypeText(edit_, text);
+    testing::Type(edit_, text);
 }
 
 QStringList SmdMarkingTest::designations() const
@@ -276,7 +239,7 @@ void SmdMarkingTest::characterOutsideCodePageMatchesNothing()
     const testing::CapturedErrors errors;
     search(QStringLiteral("a"), 5, true, false);
     QVERIFY(count_->text() != QLatin1String("0"));
-    TypeText(edit_, QString(QChar(0x263A)));
+    testing::Type(edit_, QString(QChar(0x263A)));
     QCOMPARE(designations(), QStringList{});
     QCOMPARE(errors.count(), 0);
 }

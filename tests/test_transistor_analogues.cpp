@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "support/reference_support.h"
 #include "support/test_support.h"
 
 #include <QDir>
@@ -9,45 +10,10 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+using testing::Cp1251;
+using testing::WriteFile;
+
 namespace {
-
-// Windows-1251 bytes of a fixture text (ASCII, А to я, Ё, ё).
-QByteArray Cp1251(const QString& text)
-{
-    QByteArray bytes;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80)
-            bytes.append(static_cast<char>(u));
-        else if (u >= 0x0410 && u <= 0x044F)
-            bytes.append(static_cast<char>(0xC0 + (u - 0x0410)));
-        else if (u == 0x0401)
-            bytes.append('\xA8');
-        else if (u == 0x0451)
-            bytes.append('\xB8');
-        else
-            qFatal("no Windows-1251 byte in the fixture");
-    }
-    return bytes;
-}
-
-void TypeText(QLineEdit* edit, const QString& text)
-{
-    edit->setFocus();
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(edit, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QByteArray Lines(const QStringList& lines, const QByteArray& lineEnd)
 {
@@ -187,9 +153,9 @@ void TransistorAnaloguesTest::searches()
     QFETCH(QString, text);
     QFETCH(QList<QStringList>, expected);
     const testing::CapturedErrors errors;
-    TypeText(edit_, QStringLiteral("x"));
+    testing::Type(edit_, QStringLiteral("x"));
     edit_->clear();
-    TypeText(edit_, text);
+    testing::Type(edit_, text);
     QCOMPARE(edit_->text(), text);
     QCOMPARE(shownPairs(), expected);
     QCOMPARE(errors.count(), 0);
@@ -211,13 +177,13 @@ void TransistorAnaloguesTest::lineEndings()
     QFETCH(QByteArray, contents);
     WriteFile(QStringLiteral("Baase/Tr.db"), contents);
     testing::OpenPage(*window_, QStringLiteral("N16"));
-    TypeText(edit_, QStringLiteral("кт815"));
+    testing::Type(edit_, QStringLiteral("кт815"));
     QCOMPARE(shownPairs(), (QList<QStringList>{{"BD135", "КТ815Б"}, {"BD137", "КТ815В"}}));
 }
 
 void TransistorAnaloguesTest::reopeningPicksUpTheEditedFile()
 {
-    TypeText(edit_, QStringLiteral("bd"));
+    testing::Type(edit_, QStringLiteral("bd"));
     QCOMPARE(shownPairs(), (QList<QStringList>{{"BD139", "КТ815Г"}}));
 
     WriteFile(QStringLiteral("Baase/Tr.db"), Lines({QStringLiteral("BD140 КТ814Г"), QStringLiteral("BD139 КТ815Г")}, "\n"));
@@ -225,13 +191,13 @@ void TransistorAnaloguesTest::reopeningPicksUpTheEditedFile()
     QCOMPARE(edit_->text(), QStringLiteral("bd"));
     QCOMPARE(shownPairs(), (QList<QStringList>{{"BD139", "КТ815Г"}}));
 
-    TypeText(edit_, QStringLiteral("1"));
+    testing::Type(edit_, QStringLiteral("1"));
     QCOMPARE(shownPairs(), (QList<QStringList>{{"BD140", "КТ814Г"}, {"BD139", "КТ815Г"}}));
 }
 
 void TransistorAnaloguesTest::missingFileAtOpening()
 {
-    TypeText(edit_, QStringLiteral("bd"));
+    testing::Type(edit_, QStringLiteral("bd"));
     QVERIFY(QFile::remove(QStringLiteral("Baase/Tr.db")));
     {
         const testing::CapturedErrors errors;
@@ -244,7 +210,7 @@ void TransistorAnaloguesTest::missingFileAtOpening()
 
     // The searches work on what the last good opening loaded.
     const testing::CapturedErrors errors;
-    TypeText(edit_, QStringLiteral("1"));
+    testing::Type(edit_, QStringLiteral("1"));
     QCOMPARE(shownPairs(), (QList<QStringList>{{"BD139", "КТ815Г"}}));
     QVERIFY(QDir().mkdir(QStringLiteral("Baase/Tr.db")));
     testing::OpenPage(*window_, QStringLiteral("N16"));
@@ -262,10 +228,10 @@ void TransistorAnaloguesTest::junkBytes()
     WriteFile(QStringLiteral("Baase/Tr.db"), junk);
     const testing::CapturedErrors errors;
     testing::OpenPage(*window_, QStringLiteral("N16"));
-    TypeText(edit_, QStringLiteral("junk2"));
+    testing::Type(edit_, QStringLiteral("junk2"));
     QCOMPARE(shownPairs(), (QList<QStringList>{{"JUNK2", QStringLiteral("КТ") + QChar(0xFFFD) + QChar(0)}}));
     edit_->clear();
-    TypeText(edit_, QStringLiteral("ww"));
+    testing::Type(edit_, QStringLiteral("ww"));
     QCOMPARE(count_->text(), QStringLiteral("1"));
     // A name of megabytes is cut for the grid, which would stall on laying it out.
     const QAbstractItemModel* model = grid_->model();
@@ -281,7 +247,7 @@ void TransistorAnaloguesTest::listsMoreThanFiveThousand()
         many += "F" + QByteArray::number(i) + " " + Cp1251(QStringLiteral("КТ")) + QByteArray::number(i) + "\n";
     WriteFile(QStringLiteral("Baase/Tr.db"), many);
     testing::OpenPage(*window_, QStringLiteral("N16"));
-    TypeText(edit_, QStringLiteral("f"));
+    testing::Type(edit_, QStringLiteral("f"));
     QCOMPARE(count_->text(), QStringLiteral("6500"));
     QCOMPARE(grid_->model()->rowCount(), 6500);
     QCOMPARE(grid_->model()->index(6499, 1).data().toString(), QStringLiteral("КТ6500"));

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "controls/labelled_edit.h"
 #include "controls/radio_group.h"
+#include "support/page_fixture.h"
 #include "support/test_support.h"
 #include "values/field.h"
 #include "values/number_text.h"
@@ -70,29 +71,25 @@ private:
     void typeAll(const Inputs& inputs);
     QStringList labelTexts() const;
 
-    std::unique_ptr<app::MainWindow> window_;
+    std::unique_ptr<testing::PageFixture> fixture_;
     QWidget* page_ = nullptr;
-    std::unique_ptr<testing::CapturedErrors> errors_;
 };
 
 void VoltageDividerTest::initTestCase()
 {
-    window_ = std::make_unique<app::MainWindow>();
-    window_->show();
-    testing::OpenPage(*window_, "N38");
-    page_ = Find<QWidget>(window_.get(), "TS22");
+    fixture_ = std::make_unique<testing::PageFixture>("N38");
+    page_ = fixture_->sheet("TS22");
 }
 
 void VoltageDividerTest::init()
 {
-    errors_ = std::make_unique<testing::CapturedErrors>();
+    fixture_->errors().clear();
     Find<QPushButton>(page_, "R1R2EUIButton")->click();
 }
 
 void VoltageDividerTest::cleanup()
 {
-    QCOMPARE(errors_->messages(), QStringList());
-    errors_.reset();
+    QCOMPARE(fixture_->errors().messages(), QStringList());
 }
 
 void VoltageDividerTest::typeAll(const Inputs& inputs)
@@ -412,8 +409,8 @@ void VoltageDividerTest::zeroInputResistanceIsAnArithmeticError()
     QCOMPARE(edit("R1R2EUIR2")->text(), QString("-1000"));
     typeAll({{"R1R2EUIE", "10"}, {"R1R2EUIU", "5"}});
 
-    QCOMPARE(errors_->count(), 1);
-    errors_->clear();
+    QCOMPARE(fixture_->errors().count(), 1);
+    fixture_->errors().clear();
     QCOMPARE(labelTexts(), QStringList(7, "??"));
     QCOMPARE(edit("R1R2EUIU")->text(), QString("5"));
     QCOMPARE(testing::Background(edit("R1R2EUIU")), values::WindowColour());
@@ -428,9 +425,9 @@ void VoltageDividerTest::badNumberIsReportedOnce()
     r1->setCursorPosition(1);
     testing::Type(r1, "-");
     QCOMPARE(r1->text(), QString("1-000"));
-    QCOMPARE(errors_->count(), 1);
-    QVERIFY(errors_->messages().front().contains("1-000"));
-    errors_->clear();
+    QCOMPARE(fixture_->errors().count(), 1);
+    QVERIFY(fixture_->errors().messages().front().contains("1-000"));
+    fixture_->errors().clear();
     QCOMPARE(edit("R1R2EUIU")->text(), QString("5"));
     QCOMPARE(testing::Background(edit("R1R2EUIU")), values::ResultColour);
     QCOMPARE(labelTexts(), before);
@@ -459,8 +456,8 @@ void VoltageDividerTest::zeroDenominatorOfLowerResistor()
     if (mode != 0)
         testing::ClickItem(modes(), mode);
     typeAll(inputs);
-    QCOMPARE(errors_->count(), 1);
-    errors_->clear();
+    QCOMPARE(fixture_->errors().count(), 1);
+    fixture_->errors().clear();
     QCOMPARE(edit("R1R2EUIR2")->text(), QString("0"));
     QCOMPARE(testing::Background(edit("R1R2EUIR2")), values::WindowColour());
     QVERIFY(!edit("R1R2EUIR2")->isReadOnly());

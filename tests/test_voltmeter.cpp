@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "controls/labelled_edit.h"
+#include "support/page_fixture.h"
 #include "support/test_support.h"
 #include "values/field.h"
 #include "values/number_text.h"
@@ -40,29 +41,25 @@ private:
     QString label(const QString& name) const { return Find<QLabel>(page_, name)->text(); }
     void completeMeter();  // Ru = 1000 Ом, Iu = 100 мкА, Uu solved as 0.1 В
 
-    std::unique_ptr<app::MainWindow> window_;
+    std::unique_ptr<testing::PageFixture> fixture_;
     QWidget* page_ = nullptr;
-    std::unique_ptr<testing::CapturedErrors> errors_;
 };
 
 void VoltmeterTest::initTestCase()
 {
-    window_ = std::make_unique<app::MainWindow>();
-    window_->show();
-    testing::OpenPage(*window_, "N40");
-    page_ = Find<QWidget>(window_.get(), "TS25");
+    fixture_ = std::make_unique<testing::PageFixture>("N40");
+    page_ = fixture_->sheet("TS25");
 }
 
 void VoltmeterTest::init()
 {
-    errors_ = std::make_unique<testing::CapturedErrors>();
+    fixture_->errors().clear();
     Find<QPushButton>(page_, "RoButton1")->click();
 }
 
 void VoltmeterTest::cleanup()
 {
-    QCOMPARE(errors_->messages(), QStringList());
-    errors_.reset();
+    QCOMPARE(fixture_->errors().messages(), QStringList());
 }
 
 void VoltmeterTest::completeMeter()
@@ -279,8 +276,8 @@ void VoltmeterTest::badNumberIsReportedOnce()
     edit("RoRu")->setCursorPosition(1);
     testing::Type(edit("RoRu"), "-");
     QCOMPARE(edit("RoRu")->text(), QString("1-000"));
-    QCOMPARE(errors_->count(), 1);
-    errors_->clear();
+    QCOMPARE(fixture_->errors().count(), 1);
+    fixture_->errors().clear();
     QCOMPARE(edit("RoUu")->text(), QString("0.1"));
     QCOMPARE(edit("RoR")->text(), QString("99000"));
     QCOMPARE(label("RoLabel4"), QString("9.9"));

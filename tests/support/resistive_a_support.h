@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/page_fixture.h"
 #include "support/test_support.h"
 
 #include <QComboBox>
@@ -14,24 +15,8 @@ class MainWindow;
 
 namespace resistive_a {
 
-// One main window with one page opened through its menu item, and every
-// error report captured, for a whole test class.
-class PageFixture {
-public:
-    explicit PageFixture(const QString& menuItem);
-    ~PageFixture();
+using testing::PageFixture;
 
-    QLineEdit* edit(const QString& name) const;
-    QComboBox* combo(const QString& name) const;
-    QWidget* sheet(const QString& name) const;
-    // Clicks the page's "Очистить" button.
-    void clear(const QString& button) const;
-    testing::CapturedErrors& errors() { return errors_; }
-
-private:
-    std::unique_ptr<app::MainWindow> window_;
-    testing::CapturedErrors errors_;
-};
 
 // A value edit with its unit combo as the page shows them when it is new or
 // has just been cleared.

@@ -59,7 +59,14 @@ void Retype(QLineEdit* edit, const QString& text)
 void Type(QLineEdit* edit, const QString& text)
 {
     edit->setFocus();
-    QTest::keyClicks(edit, text);
+    // Letters outside ASCII go as key events carrying their text, as a
+    // Russian keyboard layout sends them (QTest::keyClicks refuses them).
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(edit, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 void Choose(QComboBox* combo, int index)

@@ -61,7 +61,7 @@ void OpenPage(app::MainWindow& window, const QString& menuItem);
 // Replaces the whole text of an edit by typing, key by key, at the end.
 void Retype(QLineEdit* edit, const QString& text);
 
-// Types at the caret.
+// Types at the caret, key by key (Cyrillic included).
 void Type(QLineEdit* edit, const QString& text);
 
 // Chooses an item of a combo box through its popup list, as a user would.
