@@ -18,16 +18,7 @@ private slots:
 
 void KeyboardTest::tabReachesEveryField_data()
 {
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("sheet");
-    QTest::addColumn<int>("subPage");
-    for (const app::PageEntry& entry : app::PageCatalog()) {
-        const bool nested = QLatin1String(entry.sheet) == QLatin1String("TS19") || QLatin1String(entry.sheet) == QLatin1String("TS20");
-        for (int sub = 0; sub < (nested ? 2 : 1); ++sub) {
-            QTest::addRow("%s %d", entry.sheet, sub)
-                << QString::fromLatin1(entry.menuItem) << QString::fromLatin1(entry.sheet) << sub;
-        }
-    }
+    testing::AddEveryPageRows();
 }
 
 void KeyboardTest::tabReachesEveryField()
@@ -38,10 +29,7 @@ void KeyboardTest::tabReachesEveryField()
     const testing::CapturedErrors errors;
     app::MainWindow window;
     window.show();
-    testing::OpenPage(window, menuItem);
-    QWidget* page = window.page(sheet);
-    if (auto* nested = page->findChild<QTabWidget*>())
-        nested->setCurrentIndex(subPage);
+    QWidget* page = testing::OpenSubPage(window, menuItem, sheet, subPage);
 
     QList<QWidget*> fields;
     for (QLineEdit* edit : page->findChildren<QLineEdit*>()) {

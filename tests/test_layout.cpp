@@ -18,16 +18,7 @@ private slots:
 
 void LayoutTest::pageIsWhole_data()
 {
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<QString>("sheet");
-    QTest::addColumn<int>("subPage");
-    for (const app::PageEntry& entry : app::PageCatalog()) {
-        const bool nested = QLatin1String(entry.sheet) == QLatin1String("TS19") || QLatin1String(entry.sheet) == QLatin1String("TS20");
-        for (int sub = 0; sub < (nested ? 2 : 1); ++sub) {
-            QTest::addRow("%s %d", entry.sheet, sub)
-                << QString::fromLatin1(entry.menuItem) << QString::fromLatin1(entry.sheet) << sub;
-        }
-    }
+    testing::AddEveryPageRows();
 }
 
 void LayoutTest::pageIsWhole()
@@ -39,11 +30,7 @@ void LayoutTest::pageIsWhole()
     app::MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    testing::OpenPage(window, menuItem);
-    QWidget* page = window.page(sheet);
-    if (auto* nested = page->findChild<QTabWidget*>())
-        nested->setCurrentIndex(subPage);
-    QCoreApplication::processEvents();
+    QWidget* page = testing::OpenSubPage(window, menuItem, sheet, subPage);
     const QStringList faults = testing::LayoutFaults(page);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     QCOMPARE(errors.messages(), QStringList());

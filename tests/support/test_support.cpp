@@ -2,6 +2,7 @@
 
 #include "app/error_reporter.h"
 #include "app/main_window.h"
+#include "app/page_catalog.h"
 #include "controls/radio_group.h"
 #include "values/number_text.h"
 
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTabWidget>
 
 #include <cmath>
 
@@ -39,6 +41,29 @@ DecimalSeparatorScope::~DecimalSeparatorScope()
 void OpenPage(app::MainWindow& window, const QString& menuItem)
 {
     Find<QAction>(&window, menuItem)->trigger();
+}
+
+void AddEveryPageRows()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<int>("subPage");
+    for (const app::PageEntry& entry : app::PageCatalog()) {
+        const QString sheet = QString::fromLatin1(entry.sheet);
+        const bool nested = sheet == QLatin1String("TS19") || sheet == QLatin1String("TS20");
+        for (int sub = 0; sub < (nested ? 2 : 1); ++sub)
+            QTest::addRow("%s %d", entry.sheet, sub) << QString::fromLatin1(entry.menuItem) << sheet << sub;
+    }
+}
+
+QWidget* OpenSubPage(app::MainWindow& window, const QString& menuItem, const QString& sheet, int subPage)
+{
+    OpenPage(window, menuItem);
+    QWidget* page = window.page(sheet);
+    if (auto* nested = page->findChild<QTabWidget*>())
+        nested->setCurrentIndex(subPage);
+    QCoreApplication::processEvents();
+    return page;
 }
 
 void Retype(QLineEdit* edit, const QString& text)

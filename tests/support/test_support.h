@@ -58,6 +58,13 @@ T* Find(const QObject* root, const QString& name)
 // Opens a page through its menu item, as a user would.
 void OpenPage(app::MainWindow& window, const QString& menuItem);
 
+// Data rows "menuItem", "sheet", "subPage": every page, and each sub-page of
+// the pages with a nested page control.
+void AddEveryPageRows();
+
+// Opens the page of such a row and shows the sub-page; returns the page.
+QWidget* OpenSubPage(app::MainWindow& window, const QString& menuItem, const QString& sheet, int subPage);
+
 // Replaces the whole text of an edit by typing, key by key, at the end.
 void Retype(QLineEdit* edit, const QString& text);
 
