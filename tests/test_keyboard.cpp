@@ -1,8 +1,10 @@
 #include "app/main_window.h"
 #include "app/page_catalog.h"
+#include "controls/labelled_edit.h"
 #include "support/test_support.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -14,6 +16,8 @@ class KeyboardTest : public QObject {
 private slots:
     void tabReachesEveryField_data();
     void tabReachesEveryField();
+    void fieldsAreNamed_data();
+    void fieldsAreNamed();
 };
 
 void KeyboardTest::tabReachesEveryField_data()
@@ -64,6 +68,51 @@ void KeyboardTest::tabReachesEveryField()
     }
     QVERIFY2(missed.isEmpty(), qPrintable(missed.join(u' ')));
     QVERIFY2(outOfOrder.isEmpty(), qPrintable(outOfOrder.join(u' ')));
+}
+
+void KeyboardTest::fieldsAreNamed_data()
+{
+    testing::AddEveryPageRows();
+}
+
+// A screen reader announces each field by its caption; a caption label also
+// gives its field the Alt shortcut, so every captioned edit must be its buddy.
+void KeyboardTest::fieldsAreNamed()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, sheet);
+    QFETCH(int, subPage);
+    const testing::CapturedErrors errors;
+    app::MainWindow window;
+    window.show();
+    QWidget* page = testing::OpenSubPage(window, menuItem, sheet, subPage);
+
+    QStringList faults;
+    for (QLineEdit* edit : page->findChildren<QLineEdit*>()) {
+        if (!edit->isVisible() || qobject_cast<QComboBox*>(edit->parentWidget()))
+            continue;
+        const QLabel* caption = controls::EditCaption(edit);
+        if (caption && edit->accessibleName() != caption->text().remove(u'&').trimmed())
+            faults << edit->objectName() + QStringLiteral(" is named \"%1\", its caption reads \"%2\"")
+                                               .arg(edit->accessibleName(), caption->text());
+    }
+    // A field's caption is named after it ("XCaption" for field "X"); it must be the field's buddy.
+    for (QLabel* label : page->findChildren<QLabel*>()) {
+        QString field = label->objectName();
+        if (!label->isVisible() || !field.endsWith(QLatin1String("Caption")))
+            continue;
+        field.chop(int(std::char_traits<char>::length("Caption")));
+        QWidget* control = page->findChild<QLineEdit*>(field);
+        if (!control)
+            control = page->findChild<QComboBox*>(field);
+        if (control && label->buddy() != control)
+            faults << label->objectName() + QStringLiteral(" is not the buddy of ") + field;
+    }
+    for (QComboBox* combo : page->findChildren<QComboBox*>()) {
+        if (combo->isVisible() && combo->accessibleName().trimmed().isEmpty())
+            faults << combo->objectName() + QStringLiteral(" has no accessible name");
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(KeyboardTest)
