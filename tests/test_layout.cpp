@@ -4,6 +4,8 @@
 #include "support/layout_check.h"
 #include "support/test_support.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QTabWidget>
 
 // Every page and sub-page as a user first sees it: nothing outside its parent,
@@ -14,6 +16,8 @@ class LayoutTest : public QObject {
 private slots:
     void pageIsWhole_data();
     void pageIsWhole();
+    void longReadOutsFit_data();
+    void longReadOutsFit();
 };
 
 void LayoutTest::pageIsWhole_data()
@@ -31,6 +35,51 @@ void LayoutTest::pageIsWhole()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QWidget* page = testing::OpenSubPage(window, menuItem, sheet, subPage);
+    const QStringList faults = testing::LayoutFaults(page);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    QCOMPARE(errors.messages(), QStringList());
+}
+
+// Read-outs written into labels at run time, with inputs chosen so that the
+// answer needs every digit the page shows (15, or 6 on the pages that round).
+void LayoutTest::longReadOutsFit_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QString>("inputs");
+    QTest::addColumn<QStringList>("readOuts");
+    QTest::newRow("coil ratio") << "N18" << "TS7" << "LW1=10;LDk1=10;LDp1=1;LJ1=10" << QStringList{"LLabel1"};
+    QTest::newRow("extended coil ratio") << "N8" << "TS26" << "TS26W=10;TS26Dk=10;TS26Dp=1;TS26J=10"
+                                         << QStringList{"TS26Label1"};
+    QTest::newRow("mains transformer") << "N27" << "TS12" << "TrL=3;TrT=7;TrU2=123.456789;TrI2=0.987654321"
+                                       << QStringList{"TrLabel6", "TrLabel7", "TrLabel8", "TrLabel9", "TrLabel10"};
+    QTest::newRow("added resistor power") << "N33" << "TS17" << "RDUv=12.98765432;RDU=3.11111111;RDI=0.123456789" << QStringList{"RDLabel2"};
+    QTest::newRow("voltage divider") << "N38" << "TS22" << "R1R2EUIR1=7.3;R1R2EUIR2=3.7;R1R2EUIE=13.3;R1R2EUII=0.37"
+                                     << QStringList{"R1R2EUIL1", "R1R2EUIL2", "R1R2EUIL3", "R1R2EUIL4",
+                                                    "R1R2EUIL5", "R1R2EUIL6", "R1R2EUIL7"};
+    QTest::newRow("ammeter shunt") << "N39" << "TS24" << "RshRa=7.3;RshIa=0.37;RshI=1.33;RshE=13.7;RshU=3.71"
+                                   << QStringList{"RshLabel6", "RshLabel7"};
+    QTest::newRow("voltmeter") << "N40" << "TS25" << "RoRu=7.31;RoIu=0.377;RoE=13.3"
+                               << QStringList{"RoLabel2", "RoLabel4"};
+}
+
+void LayoutTest::longReadOutsFit()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, sheet);
+    QFETCH(QString, inputs);
+    QFETCH(QStringList, readOuts);
+    const testing::CapturedErrors errors;
+    app::MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* page = testing::OpenSubPage(window, menuItem, sheet, 0);
+    for (const QString& input : inputs.split(u';'))
+        testing::Retype(testing::Find<QLineEdit>(page, input.section(u'=', 0, 0)), input.section(u'=', 1));
+    for (const QString& name : readOuts) {
+        const QString text = testing::Find<QLabel>(page, name)->text();
+        QVERIFY2(text.size() >= 7, qPrintable(name + QStringLiteral(" reads only ") + text));
+    }
     const QStringList faults = testing::LayoutFaults(page);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     QCOMPARE(errors.messages(), QStringList());
