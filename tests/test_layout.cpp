@@ -4,9 +4,16 @@
 #include "support/layout_check.h"
 #include "support/test_support.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
+
+#include <functional>
 
 // Every page and sub-page as a user first sees it: nothing outside its parent,
 // nothing overlapping, every text whole, every picture whole.
@@ -18,7 +25,12 @@ private slots:
     void pageIsWhole();
     void longReadOutsFit_data();
     void longReadOutsFit();
+    void checkerSeesFault_data();
+    void checkerSeesFault();
 };
+
+using Arrange = std::function<void(QWidget* page)>;
+Q_DECLARE_METATYPE(Arrange)
 
 void LayoutTest::pageIsWhole_data()
 {
@@ -83,6 +95,89 @@ void LayoutTest::longReadOutsFit()
     const QStringList faults = testing::LayoutFaults(page);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     QCOMPARE(errors.messages(), QStringList());
+}
+
+// The checker itself: each row lays out one fault a user would notice on a
+// page otherwise whole, and names the control the report must mention.
+void LayoutTest::checkerSeesFault_data()
+{
+    QTest::addColumn<Arrange>("arrange");
+    QTest::addColumn<QString>("culprit");
+    const auto label = [](QWidget* parent, const QString& name, const QString& text, QRect at) {
+        auto* made = new QLabel(text, parent);
+        made->setObjectName(name);
+        made->setGeometry(at);
+        return made;
+    };
+    QTest::newRow("clean page") << Arrange([=](QWidget* page) {
+        label(page, "Caption", "Ёмкость C", {10, 10, 150, 22});
+        auto* edit = new QLineEdit(page);
+        edit->setGeometry(10, 34, 150, 24);
+    }) << QString();
+    QTest::newRow("label past the page edge") << Arrange([=](QWidget* page) {
+        label(page, "Outside", "R1", {380, 10, 40, 22});
+    }) << "Outside";
+    QTest::newRow("siblings overlap") << Arrange([=](QWidget* page) {
+        label(page, "Upper", "R1", {10, 10, 60, 22});
+        label(page, "Lower", "R2", {10, 25, 60, 22});
+    }) << "Upper";
+    QTest::newRow("caption cut off") << Arrange([=](QWidget* page) {
+        label(page, "Narrow", "Рассеиваемая мощность R1 (Ват)", {10, 10, 60, 22});
+    }) << "Narrow";
+    QTest::newRow("caption cut at the bottom") << Arrange([=](QWidget* page) {
+        label(page, "Low", "Частота F", {10, 10, 150, 6});
+    }) << "Low";
+    QTest::newRow("wrapped text longer than its label") << Arrange([=](QWidget* page) {
+        label(page, "Wrapped", "Трансформатор вадержит такую нагружку и ещё немного", {10, 10, 80, 22})
+            ->setWordWrap(true);
+    }) << "Wrapped";
+    QTest::newRow("button caption cut off") << Arrange([](QWidget* page) {
+        auto* button = new QPushButton(QStringLiteral("Очистить"), page);
+        button->setObjectName("Button");
+        button->setGeometry(10, 10, 30, 25);
+    }) << "Button";
+    QTest::newRow("check box caption cut off") << Arrange([](QWidget* page) {
+        auto* box = new QCheckBox(QStringLiteral("Точный расчёт индуктивности"), page);
+        box->setObjectName("Box");
+        box->setGeometry(10, 10, 80, 22);
+    }) << "Box";
+    QTest::newRow("combo item wider than the combo") << Arrange([](QWidget* page) {
+        auto* combo = new QComboBox(page);
+        combo->setObjectName("Units");
+        combo->addItems({QStringLiteral("Ом"), QStringLiteral("Выход за пределы")});
+        combo->setGeometry(10, 10, 70, 25);
+    }) << "Units";
+    QTest::newRow("group title cut off") << Arrange([](QWidget* page) {
+        auto* group = new QGroupBox(QStringLiteral("Характеристики измерительной головки"), page);
+        group->setObjectName("Group");
+        group->setGeometry(10, 10, 60, 60);
+    }) << "Group";
+    QTest::newRow("control leaves its group") << Arrange([=](QWidget* page) {
+        auto* group = new QGroupBox(QStringLiteral("Fc1"), page);
+        group->setGeometry(10, 10, 100, 100);
+        label(group, "Escaped", "C1", {80, 80, 40, 22});
+    }) << "Escaped";
+    QTest::newRow("picture larger than its image") << Arrange([=](QWidget* page) {
+        QPixmap picture(120, 80);
+        picture.fill(Qt::white);
+        label(page, "Image", QString(), {10, 10, 100, 80})->setPixmap(picture);
+    }) << "Image";
+}
+
+void LayoutTest::checkerSeesFault()
+{
+    QFETCH(Arrange, arrange);
+    QFETCH(QString, culprit);
+    QWidget page;
+    page.resize(400, 300);
+    arrange(&page);
+    page.show();
+    const QStringList faults = testing::LayoutFaults(&page);
+    if (culprit.isEmpty()) {
+        QCOMPARE(faults, QStringList());
+        return;
+    }
+    QVERIFY2(faults.size() == 1 && faults.front().startsWith(culprit + u' '), qPrintable(faults.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(LayoutTest)

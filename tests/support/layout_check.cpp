@@ -44,6 +44,20 @@ int TextWidth(const QWidget* widget)
     return 0;
 }
 
+// Height one line of the widget's text needs, 0 where it shows none.
+int TextHeight(const QWidget* widget)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (!label->pixmap().isNull() || label->wordWrap() || label->text().isEmpty())
+            return 0;
+        const QMargins margins = label->contentsMargins();
+        return label->fontMetrics().height() + margins.top() + margins.bottom();
+    }
+    if (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QComboBox*>(widget))
+        return widget->fontMetrics().height();
+    return 0;
+}
+
 // The pieces of one drawing (numbered images such as ColorRImage1..9) are
 // placed edge on edge and may share a pixel column.
 bool PiecesOfOneDrawing(const QWidget* a, const QWidget* b)
@@ -78,6 +92,8 @@ void CollectFaults(const QWidget* parent, QStringList& faults)
             faults << Name(child) + QStringLiteral(" leaves ") + Name(parent);
         if (TextWidth(child) > child->width())
             faults << Name(child) + QStringLiteral(" is too narrow for its text (%1 < %2)").arg(child->width()).arg(TextWidth(child));
+        if (TextHeight(child) > child->height())
+            faults << Name(child) + QStringLiteral(" is too low for its text (%1 < %2)").arg(child->height()).arg(TextHeight(child));
         if (const auto* label = qobject_cast<const QLabel*>(child); label && label->wordWrap()
             && label->heightForWidth(label->width()) > label->height())
             faults << Name(child) + QStringLiteral(" is too low for its wrapped text");
