@@ -102,8 +102,10 @@ void CollectFaults(const QWidget* parent, QStringList& faults)
             if (picture.width() > label->width() || picture.height() > label->height())
                 faults << Name(child) + QStringLiteral(" clips its picture");
         }
-        for (const QWidget* other : children) {
-            if (child < other && child->geometry().intersects(other->geometry()) && !PiecesOfOneDrawing(child, other))
+        // Each pair once, the earlier-made control named first, so reports read the same every run.
+        for (qsizetype later = children.indexOf(child) + 1; later < children.size(); ++later) {
+            const QWidget* other = children[later];
+            if (child->geometry().intersects(other->geometry()) && !PiecesOfOneDrawing(child, other))
                 faults << Name(child) + QStringLiteral(" overlaps ") + Name(other);
         }
         if (const auto* tabs = qobject_cast<const QTabWidget*>(child); tabs && tabs->currentWidget())
