@@ -9,19 +9,21 @@ namespace values::checked {
 
 namespace {
 
+using Kind = ArithmeticError::Kind;
+
 [[noreturn]] void ThrowDivisionByZero()
 {
-    throw ArithmeticError(QStringLiteral("Деление на ноль"));
+    throw ArithmeticError(QStringLiteral("Деление на ноль"), Kind::DivisionByZero);
 }
 
-[[noreturn]] void ThrowInvalidOperation()
+[[noreturn]] void ThrowInvalidOperation(Kind kind = Kind::Invalid)
 {
-    throw ArithmeticError(QStringLiteral("Недопустимая операция с плавающей точкой"));
+    throw ArithmeticError(QStringLiteral("Недопустимая операция с плавающей точкой"), kind);
 }
 
 [[noreturn]] void ThrowOverflow()
 {
-    throw ArithmeticError(QStringLiteral("Переполнение при операции с плавающей точкой"));
+    throw ArithmeticError(QStringLiteral("Переполнение при операции с плавающей точкой"), Kind::Overflow);
 }
 
 } // namespace
@@ -48,21 +50,21 @@ Real Div(Real numerator, Real denominator)
 Real Sqrt(Real x)
 {
     if (Finite(x) < 0)
-        ThrowInvalidOperation();
+        ThrowInvalidOperation(Kind::NegativeRoot);
     return std::sqrt(x);
 }
 
 Real Ln(Real x)
 {
     if (Finite(x) <= 0)
-        ThrowInvalidOperation();
+        ThrowInvalidOperation(Kind::NonPositiveLogarithm);
     return std::log(x);
 }
 
 Real Log10(Real x)
 {
     if (Finite(x) <= 0)
-        ThrowInvalidOperation();
+        ThrowInvalidOperation(Kind::NonPositiveLogarithm);
     return std::log10(x);
 }
 

@@ -27,7 +27,14 @@ public:
 // negative number): raised instead of letting inf or nan reach a field.
 class ArithmeticError : public Failure {
 public:
-    using Failure::Failure;
+    enum class Kind { DivisionByZero, NegativeRoot, NonPositiveLogarithm, Invalid, Overflow };
+
+    explicit ArithmeticError(const QString& message, Kind kind = Kind::Invalid)
+        : Failure(message), kind_(kind) {}
+    Kind kind() const { return kind_; }
+
+private:
+    Kind kind_;
 };
 
 // A picture or a window control that the program expected to carry.

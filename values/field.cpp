@@ -8,8 +8,42 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QVariant>
+
+#include <optional>
 
 namespace values {
+
+namespace {
+
+// What a control looked like before it turned unsolvable, kept on the control.
+constexpr char kUnsolvable[] = "unsolvable";
+constexpr char kColourBefore[] = "colourBeforeUnsolvable";
+constexpr char kTipBefore[] = "toolTipBeforeUnsolvable";
+
+void RememberLook(QWidget* control, const QColor& colour)
+{
+    if (control->property(kUnsolvable).toBool())
+        return;
+    control->setProperty(kUnsolvable, true);
+    control->setProperty(kColourBefore, colour);
+    control->setProperty(kTipBefore, control->toolTip());
+}
+
+// Forgets the unsolvable state; returns the colour the control had before it.
+std::optional<QColor> ForgetLook(QWidget* control)
+{
+    if (!control->property(kUnsolvable).toBool())
+        return std::nullopt;
+    const QColor colour = control->property(kColourBefore).value<QColor>();
+    control->setToolTip(control->property(kTipBefore).toString());
+    control->setProperty(kUnsolvable, QVariant());
+    control->setProperty(kColourBefore, QVariant());
+    control->setProperty(kTipBefore, QVariant());
+    return colour;
+}
+
+} // namespace
 
 QColor WindowColour()
 {
@@ -100,6 +134,7 @@ void ShowResult(QLineEdit* edit, const QColor& colour, bool readOnly, double val
         const UpdateGuardScope guard;
         edit->setText(text);
     }
+    ForgetLook(edit);
     SetFieldColour(edit, colour);
     edit->setReadOnly(readOnly);
 }
@@ -118,6 +153,54 @@ void WriteGuarded(QLineEdit* edit, const QString& text)
 {
     const UpdateGuardScope guard;
     edit->setText(text);
+}
+
+QString UnsolvableReason(const ArithmeticError& fault)
+{
+    switch (fault.kind()) {
+    case ArithmeticError::Kind::DivisionByZero:
+        return QStringLiteral("Нет решения: получается деление на ноль");
+    case ArithmeticError::Kind::NegativeRoot:
+        return QStringLiteral("Нет решения: под корнем получается отрицательное число");
+    case ArithmeticError::Kind::NonPositiveLogarithm:
+        return QStringLiteral("Нет решения: логарифм от нуля или отрицательного числа");
+    case ArithmeticError::Kind::Overflow:
+        return QStringLiteral("Нет решения: результат слишком велик");
+    case ArithmeticError::Kind::Invalid:
+        break;
+    }
+    return QStringLiteral("Нет решения при таких значениях");
+}
+
+void ShowUnsolvable(QLineEdit* edit, const QString& reason)
+{
+    RememberLook(edit, FieldColour(edit));
+    SetFieldColour(edit, InvalidColour);
+    edit->setToolTip(reason);
+}
+
+void ShowUnsolvable(QLabel* label, const QString& reason)
+{
+    RememberLook(label, label->palette().color(QPalette::WindowText));
+    SetLabelColour(label, InvalidColour);
+    label->setToolTip(reason);
+}
+
+void ClearUnsolvable(QLineEdit* edit)
+{
+    if (const auto colour = ForgetLook(edit))
+        SetFieldColour(edit, *colour);
+}
+
+void ClearUnsolvable(QLabel* label)
+{
+    if (const auto colour = ForgetLook(label))
+        SetLabelColour(label, *colour);
+}
+
+bool IsUnsolvable(const QWidget* control)
+{
+    return control->property(kUnsolvable).toBool();
 }
 
 } // namespace values

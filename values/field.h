@@ -2,6 +2,8 @@
 
 #include "values/units.h"
 
+#include "values/errors.h"
+
 #include <QColor>
 
 class QComboBox;
@@ -53,5 +55,32 @@ void ShowCleared(QLineEdit* edit);
 
 // A program write of a text that must not be taken for the user's input.
 void WriteGuarded(QLineEdit* edit, const QString& text);
+
+// Valid numbers can still leave no answer (a negative under a root, a zero
+// divisor, an overflow). That is no error to report: the field or label that
+// cannot be computed turns red with the reason in its tooltip, keeps its text,
+// and takes back its colour and tooltip when the inputs allow a result again
+// (ClearUnsolvable, or any ShowResult on that field).
+QString UnsolvableReason(const ArithmeticError& fault);
+void ShowUnsolvable(QLineEdit* edit, const QString& reason);
+void ShowUnsolvable(QLabel* label, const QString& reason);
+void ClearUnsolvable(QLineEdit* edit);
+void ClearUnsolvable(QLabel* label);
+bool IsUnsolvable(const QWidget* control);
+
+// Runs a computation whose result belongs to target. An arithmetic fault in
+// it shows target unsolvable, with the fault's reason, instead of ending the
+// event; returns whether the computation went through.
+template <class Control, class Computation>
+bool SolveInto(Control* target, Computation&& compute)
+{
+    try {
+        compute();
+        return true;
+    } catch (const ArithmeticError& fault) {
+        ShowUnsolvable(target, UnsolvableReason(fault));
+        return false;
+    }
+}
 
 } // namespace values

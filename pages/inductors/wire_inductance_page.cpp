@@ -54,7 +54,8 @@ Real WireInductancePage::LengthFor(Real inductance, Real diameter)
     const auto beyondRoot = [&](Real length) { return WireModel(length, diameter) > inductance; };
 
     if (!beyondRoot(DBL_MAX))
-        throw values::ArithmeticError(QStringLiteral("Переполнение при операции с плавающей точкой"));
+        throw values::ArithmeticError(QStringLiteral("Переполнение при операции с плавающей точкой"),
+                                      values::ArithmeticError::Kind::Overflow);
 
     // Start one decade below the first power of ten past the root, so that no
     // decade takes more than ten steps, however long the wire.
