@@ -20,6 +20,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <cstdint>
@@ -118,9 +119,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     values::FilteredText current{typed, caret};
     const qsizetype rounds = typed.size() + 2;
     bool fixed = false;
+    int furthestCaret = 0;
     for (qsizetype round = 0; round < rounds && !fixed; ++round) {
         const values::FilteredText next = values::FilterNumericText(current.text, current.caret, separator);
-        Check(next.caret >= 0 && next.caret <= next.text.size());
+        Check(next.caret >= 0);
+        Check(!next.text.isEmpty() || next.caret == 1); // after the "0" that the emptied text becomes
+        furthestCaret = std::max(furthestCaret, next.caret);
         Check(KeepsOnlyNumberCharacters(next.text, separator));
         // The edit raises no change for an unchanged text: that ends the rewriting.
         fixed = next.text == current.text;
@@ -130,6 +134,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const QString& text = current.text;
     Check(!text.isEmpty());
+    // Every round's caret counts in the text the rewrites end with.
+    Check(furthestCaret <= text.size());
     Check(IsSign(text.front()) || IsDigit(text.front()));
     Check(IsDigit(text.back()) || text.back() == separator);
     try {

@@ -25,9 +25,9 @@ bool IsExponent(QChar ch)
     return ch == u'E' || ch == u'e';
 }
 
-} // namespace
-
-FilteredText FilterNumericText(const QString& text, int caret, QChar D)
+// One pass over the text. The caret is left as the pass moved it, not yet
+// kept inside the text.
+FilteredText FilterOnce(const QString& text, int caret, QChar D)
 {
     QString s = text;
     int c = caret;
@@ -75,14 +75,33 @@ FilteredText FilterNumericText(const QString& text, int caret, QChar D)
     while (s.size() >= 3 && IsSign(s[0]) && s[1] == u'0' && s[2] != D)
         s.remove(1, 1);
 
-    return {s, std::clamp(c, 0, static_cast<int>(s.size()))};
+    return {s, c};
+}
+
+} // namespace
+
+FilteredText FilterNumericText(const QString& text, int caret, QChar D)
+{
+    const FilteredText pass = FilterOnce(text, caret, D);
+    // The edit turns an emptied text into "0" at once; the caret goes after it.
+    if (pass.text.isEmpty())
+        return {pass.text, 1};
+    // Writing a changed text filters it again at once, before the caret is
+    // set, so the caret counts in the text those rewrites leave (".5" with the
+    // caret at 3 ends as "0.5" with the caret at its end).
+    QString shown = pass.text;
+    for (QString written = text; shown != written;) {
+        written = shown;
+        shown = FilterOnce(written, 0, D).text;
+    }
+    return {pass.text, std::clamp(pass.caret, 0, static_cast<int>(shown.size()))};
 }
 
 void FilterNumericText(QLineEdit* edit, QChar decimalSeparator)
 {
     const FilteredText filtered = FilterNumericText(edit->text(), edit->cursorPosition(), decimalSeparator);
     edit->setText(filtered.text);
-    // The nested change event may have rewritten the text once more.
+    // After the nested change event, which may have rewritten the text again.
     edit->setCursorPosition(std::min(filtered.caret, static_cast<int>(edit->text().size())));
 }
 
