@@ -46,8 +46,8 @@ private slots:
     void inductanceThenTurnsBack();
     void roundTrip_data();
     void roundTrip();
+    void outerDiameterNotLargerIsRed_data();
     void outerDiameterNotLargerIsRed();
-    void negativeOuterDiameterIsShown();
     void unitRatioOfRing_data();
     void unitRatioOfRing();
     void nonPositiveInputChangesNothing();
@@ -156,51 +156,117 @@ void FerriteRingTest::roundTrip()
     QCOMPARE(errors.count(), 0);
 }
 
-void FerriteRingTest::outerDiameterNotLargerIsRed()
+void FerriteRingTest::outerDiameterNotLargerIsRed_data()
 {
-    enter({"10", "2000", "", "10", "5", ""});
-    Retype(edit("LTorDn"), "10");
-    QCOMPARE(Background(edit("LTorDn")), Red);
-    QCOMPARE(edit("LTorL")->text(), QStringLiteral("0"));
-    QVERIFY(!edit("LTorL")->isReadOnly());
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QStringList>("ring");  // "" leaves a field at 0
+    QTest::addColumn<QString>("field");     // then retyped
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("outer");      // Dн shown afterwards
+    QTest::addColumn<QString>("tip");       // empty while Dн > Dв holds
+    QTest::addColumn<QColor>("colour");
 
-    Retype(edit("LTorDn"), "20");
-    QCOMPARE(Background(edit("LTorDn")), Window());
-    QVERIFY(SameDigits(Shown(edit("LTorL")), RingInductance(10, 2000, 20, 10, 5), 12));
+    const QString typed = QStringLiteral("Dн должно быть больше Dв");
+    const QString solved = QStringLiteral("Нет решения: Dн получается не больше Dв");
+    // k = H · µ · W² / (2500 · L) = 3 for L = 133.333333333333.
+    const QString kThree = QStringLiteral("133.333333333333");
+    QTest::newRow("typed equal") << QChar('.') << QStringList{"10", "2000", "", "10", "5", ""} << "LTorDn" << "10"
+                                 << 10.0 << typed << Red;
+    QTest::newRow("typed smaller, comma") << QChar(',') << QStringList{"10", "2000", "", "10.5", "5", ""} << "LTorDn"
+                                          << "5.5" << 5.5 << typed << Red;
+    // Dн = Dв · (k + 1) / (k - 1), solved afresh before the check.
+    QTest::newRow("solved, larger Dв typed") << QChar('.') << QStringList{"10", "2000", "", "10", "5", kThree}
+                                             << "LTorDv" << "25" << 50.0 << QString() << Yellow;
+    QTest::newRow("solved, larger Dв typed, comma") << QChar(',') << QStringList{"10", "2000", "", "10", "5", kThree}
+                                                    << "LTorDv" << "12.5" << 25.0 << QString() << Yellow;
+    QTest::newRow("Dв solved, smaller Dн typed") << QChar('.') << QStringList{"10", "2000", "20", "", "5", kThree}
+                                                 << "LTorDn" << "8" << 8.0 << QString() << Window();
+    // k = 0.4: the only outer diameter is negative.
+    QTest::newRow("solved below Dв") << QChar('.') << QStringList{"10", "2000", "", "10", "5", ""} << "LTorL"
+                                     << "1000" << 10 * 1.4 / -0.6 << solved << Red;
+    QTest::newRow("solved below Dв, comma") << QChar(',') << QStringList{"10", "2000", "", "10", "2.5", ""} << "LTorL"
+                                            << "500" << 10 * 1.4 / -0.6 << solved << Red;
 }
 
-void FerriteRingTest::negativeOuterDiameterIsShown()
+void FerriteRingTest::outerDiameterNotLargerIsRed()
 {
-    // k = 5 · 2000 · 100 / (2500 · 1000) = 0.4
-    enter({"10", "2000", "", "10", "5", "1000"});
-    QVERIFY(SameDigits(Shown(edit("LTorDn")), 10 * 1.4 / -0.6, 12));
-    QCOMPARE(Background(edit("LTorDn")), Yellow);
+    QFETCH(QChar, separator);
+    QFETCH(QStringList, ring);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(double, outer);
+    QFETCH(QString, tip);
+    QFETCH(QColor, colour);
+    const testing::DecimalSeparatorScope scope(separator);
+    const testing::CapturedErrors errors;
+    enter(ring);
+    // Replaced at once: deleting digit by digit would make the field the unknown.
+    QLineEdit* changed = Find<QLineEdit>(window.get(), field);
+    changed->selectAll();
+    testing::Type(changed, text);
+
+    QVERIFY2(SameDigits(Shown(edit("LTorDn")), outer, 10), qPrintable(edit("LTorDn")->text()));
+    QCOMPARE(Background(edit("LTorDn")), colour);
+    QCOMPARE(edit("LTorDn")->toolTip(), tip);
+    QCOMPARE(errors.count(), 0);
+    if (tip.isEmpty())
+        return;
+
+    // Once the rule holds again the red state goes by itself.
+    if (field == "LTorDn") {
+        QCOMPARE(edit("LTorL")->text(), QStringLiteral("0"));
+        Retype(edit("LTorDn"), "20");
+        const double inductance = RingInductance(10, 2000, 20, Shown(edit("LTorDv")), Shown(edit("LTorH")));
+        QVERIFY(SameDigits(Shown(edit("LTorL")), inductance, 12));
+        QCOMPARE(Background(edit("LTorDn")), Window());
+    } else {
+        edit("LTorL")->setText(values::FormatNumber(Shown(edit("LTorL")) / 5));  // k = 2: Dн = 3 Dв
+        QVERIFY(SameDigits(Shown(edit("LTorDn")), 30, 12));
+        QCOMPARE(Background(edit("LTorDn")), Yellow);
+    }
+    QCOMPARE(edit("LTorDn")->toolTip(), QString());
 }
 
 void FerriteRingTest::unitRatioOfRing_data()
 {
+    QTest::addColumn<QChar>("separator");
     QTest::addColumn<int>("unknown");
-    QTest::addColumn<int>("errorCount");
-    QTest::addColumn<QString>("shown");
-    // k = 5 · 2000 · 100 / (2500 · 400) = 1: no outer diameter gives it.
-    QTest::newRow("outer diameter divides by zero") << 2 << 1 << "0";
-    QTest::newRow("inner diameter shrinks to zero") << 3 << 0 << "0";
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("tip");
+    // k = H · 2000 · 100 / (2500 · 80 H) = 1: no outer diameter gives it.
+    const QString zeroDivisor = QStringLiteral("Нет решения: получается деление на ноль");
+    QTest::newRow("outer diameter divides by zero") << QChar('.') << 2 << "5" << zeroDivisor;
+    QTest::newRow("outer diameter divides by zero, comma") << QChar(',') << 2 << "2.5" << zeroDivisor;
+    QTest::newRow("inner diameter shrinks to zero") << QChar('.') << 3 << "5" << QString();
 }
 
 void FerriteRingTest::unitRatioOfRing()
 {
+    QFETCH(QChar, separator);
     QFETCH(int, unknown);
-    QFETCH(int, errorCount);
-    QFETCH(QString, shown);
-    QStringList texts{"10", "2000", "20", "10", "5", ""};
+    QFETCH(QString, height);
+    QFETCH(QString, tip);
+    const testing::DecimalSeparatorScope scope(separator);
+    QStringList texts{"10", "2000", "20", "10", height, ""};
     texts[unknown] = QString();
     enter(texts);
 
     const testing::CapturedErrors errors;
-    edit("LTorL")->setText(QStringLiteral("400"));  // pasted, so no shorter value is solved first
-    QCOMPARE(errors.count(), errorCount);
-    QCOMPARE(edit(Fields[unknown])->text(), shown);
-    QCOMPARE(Background(edit(Fields[unknown])), errorCount ? Window() : Yellow);
+    const double h = Shown(edit("LTorH"));
+    // Pasted, so no shorter value is solved first.
+    edit("LTorL")->setText(values::FormatNumber(80 * h));
+    QCOMPARE(errors.count(), 0);
+    QLineEdit* unknownField = edit(Fields[unknown]);
+    QCOMPARE(unknownField->text(), QStringLiteral("0"));
+    QCOMPARE(Background(unknownField), tip.isEmpty() ? Yellow : Red);
+    QCOMPARE(unknownField->toolTip(), tip);
+
+    // k = 2 gives a diameter again, and the red state is gone.
+    edit("LTorL")->setText(values::FormatNumber(40 * h));
+    QCOMPARE(Background(unknownField), Yellow);
+    QCOMPARE(unknownField->toolTip(), QString());
+    QVERIFY(SameDigits(Shown(unknownField), unknown == 2 ? 30 : 20.0 / 3, 12));
+    QCOMPARE(errors.count(), 0);
 }
 
 void FerriteRingTest::nonPositiveInputChangesNothing()

@@ -12,6 +12,13 @@
 using testing::Find;
 using testing::Retype;
 
+namespace {
+
+const QColor Red(255, 0, 0);
+const QString CoreFits = QStringLiteral("Трансформатор вадержит такую нагружку");
+
+} // namespace
+
 class MainsTransformerTest : public QObject {
     Q_OBJECT
 
@@ -21,8 +28,9 @@ private slots:
 
     void layout_data();
     void layout();
+    void answers_data();
     void answers();
-    void primaryVoltageChangesPrimaryTurnsOnly();
+    void primaryVoltageChangesPrimaryWindingOnly();
     void nonPositiveInputKeepsAnswers_data();
     void nonPositiveInputKeepsAnswers();
     void clearRestoresDefaults();
@@ -31,10 +39,8 @@ private slots:
 
 private:
     QLineEdit* edit(const char* name) const { return Find<QLineEdit>(window.get(), QString::fromLatin1(name)); }
-    QString answer(int row) const
-    {
-        return Find<QLabel>(window.get(), QStringLiteral("TrLabel%1").arg(row + 5))->text();
-    }
+    QLabel* label(int number) const { return Find<QLabel>(window.get(), QStringLiteral("TrLabel%1").arg(number)); }
+    QString answer(int row) const { return label(row + 5)->text(); }
     QStringList shownAnswers() const { return {answer(1), answer(2), answer(3), answer(4), answer(5)}; }
     void enterSmallTransformer();
 
@@ -102,50 +108,129 @@ void MainsTransformerTest::layout()
              QStringLiteral("TrImage1"));
 }
 
-void MainsTransformerTest::answers()
+void MainsTransformerTest::answers_data()
 {
-    enterSmallTransformer();
-    // S = 4 cm², 12.5 turns per volt, P = 12 W, I1 = 12 / 220 A.
-    QCOMPARE(answer(1), QStringLiteral("2750"));
-    QCOMPARE(answer(2), QStringLiteral("150"));
-    QCOMPARE(answer(3), values::FormatNumber(std::sqrt(12.0 / 220 / 2.5)) + QStringLiteral(" мм"));
-    QVERIFY(answer(3).startsWith(QStringLiteral("0.1477")));
-    QCOMPARE(answer(4), values::FormatNumber(std::sqrt(0.4)) + QStringLiteral(" мм"));
-    QVERIFY(answer(4).startsWith(QStringLiteral("0.6324")));
-    QCOMPARE(answer(5), QStringLiteral("12 Ват"));
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("primary");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("turns");
+    QTest::addColumn<double>("wire");  // of the primary, to four places
+    QTest::addColumn<QString>("power");
+    QTest::addColumn<QString>("most");  // watts the core carries, empty while the load fits
+    // S = 4 cm², 12.5 turns per volt, I1 = P / U1; the core carries (4 / 1.2)² W.
+    QTest::newRow("220 V, core too small") << QChar('.') << "220" << "1" << "2750" << 0.1477 << "12" << "11.1";
+    QTest::newRow("110 V, core too small") << QChar('.') << "110" << "1" << "1375" << 0.2089 << "12" << "11.1";
+    QTest::newRow("110 V, comma") << QChar(',') << "110" << "1" << "1375" << 0.2089 << "12" << "11,1";
+    QTest::newRow("load fits the core") << QChar('.') << "220" << "0.9" << "2750" << 0.1401 << "10.8" << "";
+    QTest::newRow("load fits, comma") << QChar(',') << "220" << "0.9" << "2750" << 0.1401 << "10,8" << "";
 }
 
-void MainsTransformerTest::primaryVoltageChangesPrimaryTurnsOnly()
+void MainsTransformerTest::answers()
+{
+    QFETCH(QChar, separator);
+    QFETCH(QString, primary);
+    QFETCH(QString, current);
+    QFETCH(QString, turns);
+    QFETCH(double, wire);
+    QFETCH(QString, power);
+    QFETCH(QString, most);
+    const testing::DecimalSeparatorScope scope(separator);
+    if (primary != "220")
+        Retype(edit("TrU1"), primary);
+    Retype(edit("TrL"), "2");
+    Retype(edit("TrT"), "2");
+    Retype(edit("TrU2"), "12");
+    Retype(edit("TrI2"), current);
+
+    const double i2 = values::ParseNumber(current, '.');
+    const double p = 12 * i2;
+    QCOMPARE(answer(1), turns);
+    QCOMPARE(answer(2), QStringLiteral("150"));
+    QCOMPARE(answer(3), values::FormatNumber(std::sqrt(p / primary.toDouble() / 2.5)) + QStringLiteral(" мм"));
+    QVERIFY2(std::fabs(values::ParseNumber(answer(3).section(' ', 0, 0)) - wire) < 0.5e-4, qPrintable(answer(3)));
+    QCOMPARE(answer(4), values::FormatNumber(std::sqrt(i2 / 2.5)) + QStringLiteral(" мм"));
+    QCOMPARE(answer(5), power + QStringLiteral(" Ват"));
+
+    const auto checkCore = [&](bool fits, double watts) {
+        QCOMPARE(label(11)->text(), fits ? CoreFits : QStringLiteral("Сердечник мал: не более ") + most + " Ват");
+        QCOMPARE(testing::FontColour(label(11)), fits ? QApplication::palette().color(QPalette::WindowText) : Red);
+        const QString needed = values::FormatNumber(QString::number(1.2 * std::sqrt(watts), 'g', 3).toDouble());
+        QCOMPARE(label(11)->toolTip(), fits ? QString()
+                                            : "Для " + values::FormatNumber(watts)
+                                                  + QStringLiteral(" Ват нужно сечение сердечника L·Т не меньше ")
+                                                  + needed + QStringLiteral(" см²"));
+    };
+    checkCore(most.isEmpty(), p);
+    if (most.isEmpty())
+        return;
+    // A load the core carries brings the caption back.
+    Retype(edit("TrI2"), "0.9");
+    checkCore(true, 10.8);
+}
+
+void MainsTransformerTest::primaryVoltageChangesPrimaryWindingOnly()
 {
     enterSmallTransformer();
     const QStringList before = shownAnswers();
     Retype(edit("TrU1"), "110");
     const QStringList after = shownAnswers();
     QCOMPARE(after.at(0), QStringLiteral("1375"));
-    for (int i = 1; i < 5; ++i)
+    QCOMPARE(after.at(2), values::FormatNumber(std::sqrt(12.0 / 110 / 2.5)) + QStringLiteral(" мм"));
+    for (int i : {1, 3, 4})
         QCOMPARE(after.at(i), before.at(i));
 }
 
 void MainsTransformerTest::nonPositiveInputKeepsAnswers_data()
 {
+    QTest::addColumn<QChar>("separator");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    QTest::newRow("no core L") << "TrL" << "0";
-    QTest::newRow("negative core T") << "TrT" << "-2";
-    QTest::newRow("negative primary voltage") << "TrU1" << "-220";
-    QTest::newRow("no secondary voltage") << "TrU2" << "0";
-    QTest::newRow("negative secondary current") << "TrI2" << "-1";
+    QTest::addColumn<QList<int>>("red");  // answers with no value: they keep their text
+    QTest::newRow("no core L") << QChar('.') << "TrL" << "0" << QList<int>();
+    QTest::newRow("negative core T") << QChar('.') << "TrT" << "-2" << QList<int>();
+    QTest::newRow("negative primary voltage") << QChar('.') << "TrU1" << "-220" << QList<int>();
+    QTest::newRow("no secondary voltage") << QChar('.') << "TrU2" << "0" << QList<int>();
+    QTest::newRow("negative secondary current") << QChar('.') << "TrI2" << "-1" << QList<int>();
+    // 50 / S turns per volt: more primary turns than a double holds.
+    QTest::newRow("primary turns beyond a double") << QChar('.') << "TrL" << "1.5e-305" << QList<int>{6};
+    QTest::newRow("primary turns beyond a double, comma") << QChar(',') << "TrL" << "1.5e-305" << QList<int>{6};
+    QTest::newRow("power beyond a double") << QChar('.') << "TrI2" << "1e308" << QList<int>{10, 11};
 }
 
 void MainsTransformerTest::nonPositiveInputKeepsAnswers()
 {
+    QFETCH(QChar, separator);
     QFETCH(QString, field);
     QFETCH(QString, text);
+    QFETCH(QList<int>, red);
+    const testing::DecimalSeparatorScope scope(separator);
     enterSmallTransformer();
     const QStringList before = shownAnswers();
+    const QString core = label(11)->text();
+    auto* changed = Find<QLineEdit>(window.get(), field);
+    const QString typedBefore = changed->text();
     const testing::CapturedErrors errors;
-    Find<QLineEdit>(window.get(), field)->setText(text);
+    changed->setText(text);  // pasted
+    QCOMPARE(errors.count(), 0);
+    if (red.isEmpty())
+        QCOMPARE(shownAnswers(), before);
+    for (int number = 6; number <= 11; ++number) {
+        const bool unsolved = red.contains(number);
+        QCOMPARE(testing::FontColour(label(number)) == Red, unsolved || number == 11);
+        if (unsolved) {
+            QCOMPARE(label(number)->text(), number == 11 ? core : before.at(number - 6));
+            QCOMPARE(label(number)->toolTip(), QStringLiteral("Нет решения: результат слишком велик"));
+        }
+    }
+
+    // The earlier input gives every answer again.
+    changed->setText(typedBefore);
     QCOMPARE(shownAnswers(), before);
+    for (int number = 6; number <= 10; ++number) {
+        QVERIFY(testing::FontColour(label(number)) != Red);
+        QCOMPARE(label(number)->toolTip(), QString());
+    }
+    QVERIFY(label(11)->toolTip().startsWith(QStringLiteral("Для 12 Ват")));
     QCOMPARE(errors.count(), 0);
 }
 
@@ -158,6 +243,9 @@ void MainsTransformerTest::clearRestoresDefaults()
     for (const char* name : {"TrL", "TrT", "TrU2", "TrI2"})
         QCOMPARE(edit(name)->text(), QStringLiteral("0"));
     QCOMPARE(shownAnswers(), QStringList(5, QStringLiteral("??")));
+    QCOMPARE(label(11)->text(), CoreFits);
+    QVERIFY(testing::FontColour(label(11)) != Red);
+    QCOMPARE(label(11)->toolTip(), QString());
 }
 
 void MainsTransformerTest::badNumberIsReported()

@@ -51,7 +51,8 @@ private slots:
     void outputChangeRunsNothing();
     void nonPositiveInputKeepsOutput_data();
     void nonPositiveInputKeepsOutput();
-    void negativeFormFactorInTurnsModeIsReported();
+    void noAnswerIsRed_data();
+    void noAnswerIsRed();
     void badNumberIsReported();
     void commaSeparator();
 
@@ -145,6 +146,10 @@ void MultilayerCoilTest::modes_data()
     QTest::newRow("inductance from turns")
         << "L2RB1" << QStringList{"100", "20", "10", "10"} << QStringList{turns, outer, inner, length, inductance}
         << 10000 * 15 / (1000 * k) << "PIC34" << 141;
+    // Dн below Dв: a negative thickness, and the estimate shows what it gives.
+    QTest::newRow("inductance, outer below inner")
+        << "L2RB1" << QStringList{"5", "4", "10", "0.5"} << QStringList{turns, outer, inner, length, inductance}
+        << InductanceFromTurns(5, 4, 10, 0.5) << "PIC34" << 141;
     QTest::newRow("turns from inductance")
         << "L2RB2" << QStringList{"97.297", "20", "10", "10"} << QStringList{inductance, outer, inner, length, turns}
         << std::sqrt(1000 * 97.297 * k / 15) << "PIC34" << 141;
@@ -277,26 +282,54 @@ void MultilayerCoilTest::nonPositiveInputKeepsOutput()
     QCOMPARE(Background(Find<QLineEdit>(window.get(), field)), testing::Background(edit("L2Dv")));
 }
 
-void MultilayerCoilTest::negativeFormFactorInTurnsModeIsReported()
+void MultilayerCoilTest::noAnswerIsRed_data()
 {
-    // Dн below Dв makes the thickness negative: K = -0.0803…, no real root.
-    radio("L2RB2")->click();
-    Retype(edit("L2Dn"), "4");
-    Retype(edit("L2Dv"), "10");
-    Retype(edit("L2J"), "0.5");
-    const testing::CapturedErrors errors;
-    Retype(edit("L2W"), "5");
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(edit("L2L")->text(), QStringLiteral("0"));
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("inputs");  // L2Dn, L2Dv, L2J, then L2W pasted
+    QTest::addColumn<QString>("tip");
+    QTest::addColumn<QStringList>("answered");  // a change that gives an answer again
 
-    // The inductance mode shows what the estimate gives.
-    radio("L2RB1")->click();
-    Retype(edit("L2Dn"), "4");
-    Retype(edit("L2Dv"), "10");
-    Retype(edit("L2J"), "0.5");
-    Retype(edit("L2W"), "5");
-    QVERIFY(SameDigits(Shown(edit("L2L")), InductanceFromTurns(5, 4, 10, 0.5), 12));
-    QCOMPARE(errors.count(), 1);
+    const QString negativeRoot = QStringLiteral("Нет решения: под корнем получается отрицательное число");
+    const QString overflow = QStringLiteral("Нет решения: результат слишком велик");
+    // Dн below Dв makes the thickness negative: K = -0.0803…, no real root.
+    QTest::newRow("turns from a negative form factor")
+        << QChar('.') << "L2RB2" << QStringList{"4", "10", "0.5", "5"} << negativeRoot << QStringList{"L2Dn", "20"};
+    QTest::newRow("turns from a negative form factor, comma")
+        << QChar(',') << "L2RB2" << QStringList{"4", "10", "0.5", "5"} << negativeRoot << QStringList{"L2Dn", "20"};
+    QTest::newRow("inductance beyond a double")
+        << QChar('.') << "L2RB1" << QStringList{"20", "10", "10", "1e200"} << overflow << QStringList{"L2W", "100"};
+    QTest::newRow("exact inductance beyond a double")
+        << QChar(',') << "L2CB1" << QStringList{"20", "0.5", "10", "1.5e200"} << overflow
+        << QStringList{"L2W", "100"};
+}
+
+void MultilayerCoilTest::noAnswerIsRed()
+{
+    QFETCH(QChar, separator);
+    QFETCH(QString, control);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, tip);
+    QFETCH(QStringList, answered);
+    const testing::DecimalSeparatorScope scope(separator);
+    Find<QAbstractButton>(window.get(), control)->click();
+    Retype(edit("L2Dn"), inputs.at(0));
+    Retype(edit("L2Dv"), inputs.at(1));
+    Retype(edit("L2J"), inputs.at(2));
+    const QString before = edit("L2L")->text();
+    const testing::CapturedErrors errors;
+    edit("L2W")->setText(inputs.at(3));  // pasted
+
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(edit("L2L")->text(), before);
+    QCOMPARE(Background(edit("L2L")), QColor(255, 0, 0));
+    QCOMPARE(edit("L2L")->toolTip(), tip);
+
+    Find<QLineEdit>(window.get(), answered.at(0))->setText(answered.at(1));
+    QVERIFY(Shown(edit("L2L")) > 0);
+    QCOMPARE(Background(edit("L2L")), Yellow);
+    QCOMPARE(edit("L2L")->toolTip(), QString());
+    QCOMPARE(errors.count(), 0);
 }
 
 void MultilayerCoilTest::badNumberIsReported()

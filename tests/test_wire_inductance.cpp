@@ -19,12 +19,14 @@ namespace {
 
 const QColor Yellow(255, 255, 0);
 
+const QColor Red(255, 0, 0);
+
 // The straight-wire model written out: J and D in mm, L in µH.
 double WireInductance(double length, double diameter)
 {
     // Wide enough for lengths near the largest double.
     const long double j = length;
-    return static_cast<double>(j * (std::log(j / diameter) - 1) / 5000);
+    return static_cast<double>(j * (std::log(4 * j / diameter) - 1) / 5000);
 }
 
 } // namespace
@@ -40,11 +42,13 @@ private slots:
     void inductanceFromLength();
     void lengthBackFromInductance_data();
     void lengthBackFromInductance();
+    void diameterFromLengthAndInductance_data();
     void diameterFromLengthAndInductance();
     void shortWireGivesNegativeInductance();
     void searchEndsForLongWires_data();
     void searchEndsForLongWires();
-    void lengthBeyondDoubleIsReported();
+    void lengthBeyondDoubleIsRed_data();
+    void lengthBeyondDoubleIsRed();
     void missingInputsChangeNothing();
     void clearRestoresFields();
     void badNumberIsReported();
@@ -100,8 +104,8 @@ void WireInductanceTest::inductanceFromLength()
 {
     Retype(edit("L4J"), "100");
     Retype(edit("L4D"), "1");
-    QVERIFY(SameDigits(Shown(edit("L4L")), 100 * (std::log(100.0) - 1) / 5000, 12));
-    QVERIFY(SameDigits(Shown(edit("L4L")), 0.07210, 4));
+    QVERIFY(SameDigits(Shown(edit("L4L")), 100 * (std::log(400.0) - 1) / 5000, 12));
+    QVERIFY(SameDigits(Shown(edit("L4L")), 0.0998293, 6));
     QCOMPARE(Background(edit("L4L")), Yellow);
     QVERIFY(edit("L4L")->isReadOnly());
 }
@@ -111,7 +115,7 @@ void WireInductanceTest::lengthBackFromInductance_data()
     QTest::addColumn<double>("length");
     QTest::addColumn<double>("diameter");
     QTest::newRow("100 mm of 1 mm wire") << 100.0 << 1.0;
-    QTest::newRow("just above e·D") << 3.0 << 1.0;
+    QTest::newRow("just above e·D/4") << 0.7 << 1.0;
     QTest::newRow("fractional digits") << 12345.678 << 0.35;
     QTest::newRow("a kilometre") << 1e6 << 2.0;
     QTest::newRow("thin wire") << 0.5 << 0.001;
@@ -141,22 +145,35 @@ void WireInductanceTest::lengthBackFromInductance()
     QVERIFY(WireInductance(Shown(edit("L4J")) + 1e-5, diameter * 2) > Shown(edit("L4L")));
 }
 
+void WireInductanceTest::diameterFromLengthAndInductance_data()
+{
+    QTest::addColumn<QChar>("separator");
+    QTest::newRow("point") << QChar('.');
+    QTest::newRow("comma") << QChar(',');
+}
+
 void WireInductanceTest::diameterFromLengthAndInductance()
 {
+    QFETCH(QChar, separator);
+    const testing::DecimalSeparatorScope scope(separator);
     Retype(edit("L4J"), "100");
-    Retype(edit("L4L"), "0.0721034");
-    const double expected = 100 * std::exp(-1 - 5000 * 0.0721034 / 100);
-    QVERIFY(SameDigits(Shown(edit("L4D")), expected, 12));
-    QVERIFY(SameDigits(Shown(edit("L4D")), 1, 5));
+    Retype(edit("L4D"), "1");
+    const QString inductance = edit("L4L")->text();
+    clear();
+    Retype(edit("L4J"), "100");
+    Retype(edit("L4L"), inductance);
+    QCOMPARE(edit("L4L")->text(), inductance);
+    QVERIFY2(std::fabs(Shown(edit("L4D")) - 1) <= 1e-9, qPrintable(edit("L4D")->text()));
+    QVERIFY(SameDigits(Shown(edit("L4D")), 400 * std::exp(-1 - 5000 * Shown(edit("L4L")) / 100), 12));
     QCOMPARE(Background(edit("L4D")), Yellow);
 }
 
 void WireInductanceTest::shortWireGivesNegativeInductance()
 {
     Retype(edit("L4D"), "1");
-    Retype(edit("L4J"), "2");
+    Retype(edit("L4J"), "0.5");
     QVERIFY(Shown(edit("L4L")) < 0);
-    QVERIFY(SameDigits(Shown(edit("L4L")), WireInductance(2, 1), 12));
+    QVERIFY(SameDigits(Shown(edit("L4L")), WireInductance(0.5, 1), 12));
     QCOMPARE(Background(edit("L4L")), Yellow);
 }
 
@@ -182,16 +199,41 @@ void WireInductanceTest::searchEndsForLongWires()
     QCOMPARE(errors.count(), 0);
 }
 
-void WireInductanceTest::lengthBeyondDoubleIsReported()
+void WireInductanceTest::lengthBeyondDoubleIsRed_data()
 {
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("solvedBefore");  // the length solved earlier, empty for none
+    QTest::newRow("point") << QChar('.') << QString();
+    QTest::newRow("comma") << QChar(',') << QString();
+    QTest::newRow("after a solved length") << QChar('.') << QStringLiteral("0.0998292909");
+}
+
+void WireInductanceTest::lengthBeyondDoubleIsRed()
+{
+    QFETCH(QChar, separator);
+    QFETCH(QString, solvedBefore);
+    const testing::DecimalSeparatorScope scope(separator);
     Retype(edit("L4D"), "1");
+    if (!solvedBefore.isEmpty())
+        Retype(edit("L4L"), solvedBefore);
+    const QString lengthBefore = edit("L4J")->text();
     const testing::CapturedErrors errors;
+    // Pasted: no length fits the largest inductance a double holds.
     edit("L4L")->setText(values::FormatNumber(DBL_MAX).replace(QStringLiteral("79769313486232"),
                                                               QStringLiteral("7976931348623157")));
     QCOMPARE(Shown(edit("L4L")), DBL_MAX);
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(edit("L4J")->text(), QStringLiteral("0"));
-    QVERIFY(!edit("L4J")->isReadOnly());
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(edit("L4J")->text(), lengthBefore);
+    QCOMPARE(Background(edit("L4J")), Red);
+    QCOMPARE(edit("L4J")->toolTip(), QStringLiteral("Нет решения: результат слишком велик"));
+
+    // A length that fits is solved again, and the red state is gone.
+    edit("L4L")->setText(QStringLiteral("1"));
+    QCOMPARE(Background(edit("L4J")), Yellow);
+    QCOMPARE(edit("L4J")->toolTip(), QString());
+    QVERIFY(WireInductance(Shown(edit("L4J")), 1) <= 1);
+    QVERIFY(WireInductance(Shown(edit("L4J")) + 1e-5, 1) > 1);
+    QCOMPARE(errors.count(), 0);
 }
 
 void WireInductanceTest::missingInputsChangeNothing()
@@ -218,7 +260,7 @@ void WireInductanceTest::clearRestoresFields()
     }
     // The inductance is no longer the solved field: the diameter is.
     Retype(edit("L4J"), "100");
-    Retype(edit("L4L"), "0.0721034");
+    Retype(edit("L4L"), "0.0998293");
     QVERIFY(SameDigits(Shown(edit("L4D")), 1, 5));
 }
 

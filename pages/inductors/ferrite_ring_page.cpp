@@ -70,26 +70,18 @@ FerriteRingPage::Real FerriteRingPage::Solve(Field field) const
     return 0;
 }
 
+std::array<QLineEdit*, 6> FerriteRingPage::Edits() const
+{
+    return {ui->LTorW, ui->LTorM, ui->LTorDn, ui->LTorDv, ui->LTorH, ui->LTorL};
+}
+
 void FerriteRingPage::Show(Field field, Real value)
 {
-    QLineEdit* const edits[] = {nullptr, ui->LTorW, ui->LTorM, ui->LTorDn, ui->LTorDv, ui->LTorH, ui->LTorL};
     const double shown = values::checked::ToDouble(value);
     Real* const stored[] = {nullptr, &W, &M, &Dn, &Dv, &H, &L};
     *stored[field] = shown;
     SolvedField = field;
-    values::ShowSolved(edits[field], shown);
-}
-
-bool FerriteRingPage::CheckDiameters()
-{
-    if (Dn == 0)
-        return true;
-    if (!(Dn > Dv)) {
-        values::SetFieldColour(ui->LTorDn, values::InvalidColour);
-        return false;
-    }
-    values::SetFieldColour(ui->LTorDn, values::WindowColour());
-    return true;
+    values::ShowSolved(Edits()[field - 1], shown);
 }
 
 void FerriteRingPage::Compute()
@@ -102,24 +94,37 @@ void FerriteRingPage::Compute()
     L = values::ReadValue(ui->LTorL);
     S = Dn + Dv;
     Delta = Dn - Dv;
+    // Whatever was red is judged afresh from the new inputs.
+    for (QLineEdit* edit : Edits())
+        values::ClearUnsolvable(edit);
 
-    if (!CheckDiameters())
+    // Dн must exceed Dв. A diameter about to be solved is judged once it is
+    // fresh, not by what the last computation left in it; before an inner
+    // diameter is solved, all that can be told is that Dн must exceed 0.
+    if (!Entered(OuterDiameter) && !(Dn > (Entered(InnerDiameter) ? 0 : Dv))) {
+        values::ShowUnsolvable(ui->LTorDn, QStringLiteral("Dн должно быть больше Dв"));
         return;
+    }
 
+    bool outerSolved = false;
     for (int block = Turns; block <= Inductance; ++block) {
         const auto field = static_cast<Field>(block);
-        if (Value(field) != 0 && SolvedField != field)
+        if (!Entered(field))
             continue;
         if (!OthersPositive(field))
-            return;
-        Show(field, Solve(field));
+            break;
+        if (!values::SolveInto(Edits()[field - 1], [&] { Show(field, Solve(field)); }))
+            break;
+        outerSolved = outerSolved || field == OuterDiameter;
     }
+    if (outerSolved && !(Dn > Dv))
+        values::ShowUnsolvable(ui->LTorDn, QStringLiteral("Нет решения: Dн получается не больше Dв"));
 }
 
 void FerriteRingPage::Clear()
 {
     SolvedField = None;
-    for (QLineEdit* edit : {ui->LTorW, ui->LTorM, ui->LTorDn, ui->LTorDv, ui->LTorH, ui->LTorL})
+    for (QLineEdit* edit : Edits())
         values::ShowCleared(edit);
 }
 

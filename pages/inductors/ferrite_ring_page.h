@@ -3,7 +3,10 @@
 #include "controls/page.h"
 #include "values/checked_math.h"
 
+#include <array>
 #include <memory>
+
+class QLineEdit;
 
 namespace Ui {
 class FerriteRingPage;
@@ -31,8 +34,8 @@ private:
     void Compute();
     void Clear();
 
-    // False when the outer diameter is given but not larger than the inner.
-    bool CheckDiameters();
+    bool Entered(Field field) const { return Value(field) == 0 || SolvedField == field; }
+    std::array<QLineEdit*, 6> Edits() const;
     // The other five must be positive for a field to be solved.
     bool OthersPositive(Field field) const;
     Real Value(Field field) const;

@@ -6,6 +6,8 @@
 #include "values/number_text.h"
 #include "values/pictures.h"
 
+#include <cmath>
+
 namespace pages {
 
 using values::Real;
@@ -16,10 +18,24 @@ using values::checked::ToDouble;
 namespace {
 
 const QString Unknown = QStringLiteral("??");
+const QString CoreFits = QStringLiteral("Трансформатор вадержит такую нагружку");
+const QString Millimetres = QStringLiteral("мм");
+const QString Watts = QStringLiteral("Ват");
+
+QString Number(Real value)
+{
+    return values::FormatNumber(ToDouble(value));
+}
 
 QString WithUnit(Real value, const QString& unit)
 {
-    return values::FormatNumber(ToDouble(value)) + QLatin1Char(' ') + unit;
+    return Number(value) + QLatin1Char(' ') + unit;
+}
+
+// Three significant digits are as much as a rule of thumb can promise.
+QString RoundedNumber(Real value)
+{
+    return values::FormatNumber(QString::number(ToDouble(value), 'g', 3).toDouble());
 }
 
 } // namespace
@@ -49,28 +65,39 @@ void MainsTransformerPage::Compute()
     if (!(coreL > 0 && coreT > 0 && U1 > 0 && U2 > 0 && I2 > 0))
         return;
 
-    const Real S = values::checked::Finite(coreL * coreT);  // cm²
-    const Real P = values::checked::Finite(U2 * I2);        // W
-    const Real turnsPerVolt = Div(50, S);
-    // The primary current is rated for the 220 V mains whatever U1 is typed.
-    const Real I1 = P / 220;
-    const Real W1 = U1 * turnsPerVolt;
-    const Real W2 = U2 * turnsPerVolt;
-    const Real d1 = Sqrt(I1 / 2.5L);  // mm
-    const Real d2 = Sqrt(I2 / 2.5L);  // mm
+    const Real S = coreL * coreT;  // cm²
+    const Real P = U2 * I2;        // W
+    // Each answer that has no value keeps its text and turns red on its own.
+    const auto answer = [](QLabel* label, const auto& text) {
+        values::SolveInto(label, [&] {
+            label->setText(text());
+            values::ClearUnsolvable(label);
+        });
+    };
+    answer(ui->TrLabel6, [&] { return Number(U1 * Div(50, S)); });
+    answer(ui->TrLabel7, [&] { return Number(U2 * Div(50, S)); });
+    answer(ui->TrLabel8, [&] { return WithUnit(Sqrt(Div(P, U1) / 2.5L), Millimetres); });
+    answer(ui->TrLabel9, [&] { return WithUnit(Sqrt(I2 / 2.5L), Millimetres); });
+    answer(ui->TrLabel10, [&] { return WithUnit(P, Watts); });
+    values::SolveInto(ui->TrLabel11, [&] { ShowCoreCheck(S, P); });
+}
 
-    // Every text is made before any is shown, so a result too large for a
-    // double leaves the answers as they were.
-    const QString turns1 = values::FormatNumber(ToDouble(W1));
-    const QString turns2 = values::FormatNumber(ToDouble(W2));
-    const QString wire1 = WithUnit(d1, QStringLiteral("мм"));
-    const QString wire2 = WithUnit(d2, QStringLiteral("мм"));
-    const QString power = WithUnit(P, QStringLiteral("Ват"));
-    ui->TrLabel6->setText(turns1);
-    ui->TrLabel7->setText(turns2);
-    ui->TrLabel8->setText(wire1);
-    ui->TrLabel9->setText(wire2);
-    ui->TrLabel10->setText(power);
+void MainsTransformerPage::ShowCoreCheck(Real S, Real P)
+{
+    // The usual rule for the core of a mains transformer: S = 1.2·√P, with S
+    // in cm² and P in watts, so a core carries at most (S / 1.2)² watts.
+    const Real most = (S / 1.2L) * (S / 1.2L);
+    if (P <= most) {
+        ui->TrLabel11->setText(CoreFits);
+        values::ClearUnsolvable(ui->TrLabel11);
+        return;
+    }
+    const QString warning = QStringLiteral("Сердечник мал: не более ") + RoundedNumber(most) + QStringLiteral(" Ват");
+    const QString reason = QStringLiteral("Для ") + Number(P)
+                         + QStringLiteral(" Ват нужно сечение сердечника L·Т не меньше ")
+                         + RoundedNumber(1.2L * std::sqrt(P)) + QStringLiteral(" см²");
+    ui->TrLabel11->setText(warning);
+    values::ShowUnsolvable(ui->TrLabel11, reason);
 }
 
 void MainsTransformerPage::Clear()
@@ -82,8 +109,12 @@ void MainsTransformerPage::Clear()
     values::WriteGuarded(ui->TrU1, QStringLiteral("220"));
     values::WriteGuarded(ui->TrU2, QStringLiteral("0"));
     values::WriteGuarded(ui->TrI2, QStringLiteral("0"));
-    for (QLabel* answer : {ui->TrLabel6, ui->TrLabel7, ui->TrLabel8, ui->TrLabel9, ui->TrLabel10})
+    for (QLabel* answer : {ui->TrLabel6, ui->TrLabel7, ui->TrLabel8, ui->TrLabel9, ui->TrLabel10}) {
         answer->setText(Unknown);
+        values::ClearUnsolvable(answer);
+    }
+    ui->TrLabel11->setText(CoreFits);
+    values::ClearUnsolvable(ui->TrLabel11);
 }
 
 } // namespace pages

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/page.h"
+#include "values/checked_math.h"
 
 #include <memory>
 
@@ -24,6 +25,8 @@ public:
 private:
     void Compute();
     void Clear();
+    // Whether a core of S cm² carries P watts, shown under the answers.
+    void ShowCoreCheck(values::Real S, values::Real P);
 
     std::unique_ptr<Ui::MainsTransformerPage> ui;
 };

@@ -66,6 +66,7 @@ void MultilayerCoilPage::ZeroTexts()
     // or fail on a bad text still standing in a later field.
     for (QLineEdit* edit : {ui->L2W, ui->L2Dn, ui->L2Dv, ui->L2J, ui->L2L})
         values::WriteGuarded(edit, QStringLiteral("0"));
+    values::ClearUnsolvable(ui->L2L);
 }
 
 void MultilayerCoilPage::EnterMode(Mode newMode)
@@ -128,6 +129,7 @@ void MultilayerCoilPage::SwitchMode(QObject* sender)
 void MultilayerCoilPage::WriteOutput(double value)
 {
     ui->L2L->setText(values::FormatNumber(value));
+    values::ClearUnsolvable(ui->L2L);
 }
 
 void MultilayerCoilPage::Compute(QObject* sender)
@@ -140,10 +142,14 @@ void MultilayerCoilPage::Compute(QObject* sender)
     const Real w = values::ReadValue(ui->L2W);
     if (!(a > 0 && b > 0 && c > 0))
         return;
+    values::SolveInto(ui->L2L, [&] { Estimate(a, b, c, w); });
+}
 
+void MultilayerCoilPage::Estimate(Real a, Real b, Real c, Real w)
+{
     const Real thickness = (a - b) / 2;
     const Real meanDiameter = (a + b) / 2;
-    const Real K = 1.125L * c / meanDiameter + 1.25L * thickness / meanDiameter + 0.375L;
+    const Real K = Div(1.125L * c, meanDiameter) + Div(1.25L * thickness, meanDiameter) + 0.375L;
 
     switch (mode) {
     case FindInductance:
@@ -161,9 +167,9 @@ void MultilayerCoilPage::Compute(QObject* sender)
         const Real wire = b;
         const Real inner = c;
         if (w > 0) {
-            const Real D = inner + w * wire / turnsPerRow;
-            const Real L = w * w * D
-                / (1125 * turnsPerRow * wire / D + 1250 * w * wire / (turnsPerRow * inner + w * wire) + 375);
+            const Real D = inner + Div(w * wire, turnsPerRow);
+            const Real L = Div(w * w * D, Div(1125 * turnsPerRow * wire, D)
+                                              + Div(1250 * w * wire, turnsPerRow * inner + w * wire) + 375);
             WriteOutput(values::checked::ToDouble(L));
         }
         break;

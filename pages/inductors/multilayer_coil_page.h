@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/page.h"
+#include "values/checked_math.h"
 
 #include <memory>
 
@@ -35,6 +36,10 @@ private:
     void LeaveExactMode();
     void ShowPicture(const QString& name, int top);
     void ZeroTexts();
+    // The output of the current mode from the four inputs (all positive);
+    // raises ArithmeticError when they give no answer.
+    void Estimate(values::Real a, values::Real b, values::Real c, values::Real w);
+    // A result clears any earlier "no answer" of the output.
     void WriteOutput(double value);
 
     std::unique_ptr<Ui::MultilayerCoilPage> ui;

@@ -20,9 +20,11 @@ namespace {
 constexpr int HighestDigit = 12;  // decades searched: 1E12 mm down to 1E-5 mm
 constexpr int LowestDigit = -5;
 
+// Straight round wire at high frequency: L = 0.2·l·(ln(4l/d) − 1) nH with l
+// and d in millimetres, here in microhenries.
 Real WireModel(Real length, Real diameter)
 {
-    return (Ln(Div(length, diameter)) - 1) * length / 5000;
+    return (Ln(Div(4 * length, diameter)) - 1) * length / 5000;
 }
 
 Real PowerOfTen(int exponent)
@@ -49,8 +51,8 @@ void WireInductancePage::registerRoutes(controls::RouteTables& routes)
 
 Real WireInductancePage::LengthFor(Real inductance, Real diameter)
 {
-    // The model rises without bound above e·D, so "longer than the root" is a
-    // monotone test; below e·D it is negative and never exceeds the target.
+    // The model rises without bound above e·D/4, so "longer than the root" is
+    // a monotone test; below e·D/4 it is negative and never exceeds the target.
     const auto beyondRoot = [&](Real length) { return WireModel(length, diameter) > inductance; };
 
     if (!beyondRoot(DBL_MAX))
@@ -83,6 +85,8 @@ void WireInductancePage::Show(Field field, Real value)
 {
     QLineEdit* const edits[] = {nullptr, ui->L4J, ui->L4D, ui->L4L};
     const double shown = values::checked::ToDouble(value);
+    Real* const stored[] = {nullptr, &J, &D, &L};
+    *stored[field] = shown;
     SolvedField = field;
     values::ShowSolved(edits[field], shown);
 }
@@ -92,25 +96,27 @@ void WireInductancePage::Compute()
     J = values::ReadValue(ui->L4J);
     D = values::ReadValue(ui->L4D);
     L = values::ReadValue(ui->L4L);
+    // Whatever had no answer is judged afresh from the new inputs.
+    for (QLineEdit* edit : {ui->L4J, ui->L4D, ui->L4L})
+        values::ClearUnsolvable(edit);
 
     if (J == 0 || SolvedField == Length) {
         if (!(L > 0 && D > 0))
             return;
-        J = LengthFor(L, D);
-        Show(Length, J);
+        if (!values::SolveInto(ui->L4J, [&] { Show(Length, LengthFor(L, D)); }))
+            return;
     }
     if (D == 0 || SolvedField == Diameter) {
         if (!(J > 0 && L > 0))
             return;
-        D = Exp(Div(J * Ln(J) - J - 5000 * L, J));
-        Show(Diameter, D);
+        if (!values::SolveInto(ui->L4D, [&] { Show(Diameter, 4 * J * Exp(-1 - Div(5000 * L, J))); }))
+            return;
     }
     if (!(L == 0 || SolvedField == Inductance))
         return;
     if (!(J > 0 && D > 0))
         return;
-    L = WireModel(J, D);
-    Show(Inductance, L);
+    values::SolveInto(ui->L4L, [&] { Show(Inductance, WireModel(J, D)); });
 }
 
 void WireInductancePage::Clear()
