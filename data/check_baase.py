@@ -24,7 +24,7 @@ HERE = Path(__file__).resolve().parent
 TYPES = {"NPN", "PNP", "NPN+PNP", "N-MOS", "P-MOS", "Диод", "Стабилитрон"}
 PACKAGES = {
     "SOT-23", "SOT-323", "SOT-416", "SOT-523", "SOT-723", "SOT-883", "SOT-346", "SOT-490", "SOT-89",
-    "SOT-223", "SOT-143", "SOT-363", "SC-74", "TSFP-3", "TSLP-3", "VMT3", "UMT3F", "DFN1110D-3",
+    "SOT-223", "SOT-143", "SOT-363", "SOT-26", "SC-74", "TSFP-3", "TSLP-3", "VMT3", "UMT3F", "DFN1110D-3",
     "SOD-123", "SOD-323", "SOD-523", "SOD-80",
 }
 # A code, optionally followed by one bracketed colour or suffix.
