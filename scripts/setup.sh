@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   qt6-translations-l10n qt6-qpa-plugins libqt6svg6 libgl-dev libglx-dev
-  fonts-dejavu-core
+  fonts-dejavu-core python3
 )
 packages+=("$@")
 

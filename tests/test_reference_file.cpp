@@ -253,20 +253,20 @@ void ReferenceFileTest::readsFilesUnderCurrentDirectory()
 
 void ReferenceFileTest::reportsUnreadableFiles_data()
 {
-    QTest::addColumn<bool>("directory");
-    QTest::newRow("missing") << false;
-    QTest::newRow("directory in its place") << true;
+    QTest::addColumn<int>("inPlace");
+    QTest::newRow("missing") << int(testing::NotAFile::Missing);
+    QTest::newRow("directory in its place") << int(testing::NotAFile::Directory);
+    QTest::newRow("named pipe in its place") << int(testing::NotAFile::NamedPipe);
 }
 
 void ReferenceFileTest::reportsUnreadableFiles()
 {
-    QFETCH(bool, directory);
+    QFETCH(int, inPlace);
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
     QVERIFY(QDir().mkdir(QStringLiteral("Baase")));
-    if (directory)
-        QVERIFY(QDir().mkdir(QStringLiteral("Baase/Tr.db")));
+    QVERIFY(testing::PutInPlace(QStringLiteral("Baase/Tr.db"), testing::NotAFile(inPlace)));
     QString message;
     try {
         ReadReferenceFile(QStringLiteral("Tr.db"));

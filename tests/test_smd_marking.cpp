@@ -4,6 +4,7 @@
 #include "support/test_support.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -129,6 +130,7 @@ void SmdMarkingTest::cleanupTestCase()
 
 void SmdMarkingTest::init()
 {
+    testing::ClearPlace(QStringLiteral("Baase/SMD.db"));  // a pipe left by a failed row would block the write
     WriteFile(QStringLiteral("Baase/SMD.db"), FixtureBytes("\r\n"));
     testing::OpenPage(*window_, QStringLiteral("SMD1"));
     edit_->clear();
@@ -175,48 +177,53 @@ void SmdMarkingTest::searchesByTypeAndMode_data()
     QTest::addColumn<bool>("partial");
     QTest::addColumn<bool>("colour");
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<bool>("shipped");  // search the file bundled with the program
 
     const QStringList noColour = {"A(red)"};
     const QStringList bothColour = {"A(red)", "AB(blue)"};
     const char* types[] = {"designation", "name", "maker", "type", "package", "everything"};
     for (int type = 0; type < 6; ++type) {
-        QTest::addRow("colour only, %s forced to designation", types[type]) << "a" << type << false << true << noColour;
-        QTest::addRow("colour partial, %s forced to designation", types[type]) << "a" << type << true << true << bothColour;
+        QTest::addRow("colour only, %s forced to designation", types[type]) << "a" << type << false << true << noColour << false;
+        QTest::addRow("colour partial, %s forced to designation", types[type]) << "a" << type << true << true << bothColour << false;
     }
 
-    QTest::newRow("exact designation") << "a" << 0 << false << false << QStringList{"A"};
-    QTest::newRow("exact name") << "pa" << 1 << false << false << QStringList{"A(red)"};
-    QTest::newRow("exact maker") << "maker1" << 2 << false << false << QStringList{"12B(X)"};
-    QTest::newRow("exact type") << "pnp" << 3 << false << false << QStringList{"512", "бв"};
-    QTest::newRow("exact package") << "sot-89" << 4 << false << false << QStringList{"512"};
-    QTest::newRow("exact everything") << "sot-323" << 5 << false << false << QStringList{"ZZ"};
+    QTest::newRow("exact designation") << "a" << 0 << false << false << QStringList{"A"} << false;
+    QTest::newRow("exact name") << "pa" << 1 << false << false << QStringList{"A(red)"} << false;
+    QTest::newRow("exact maker") << "maker1" << 2 << false << false << QStringList{"12B(X)"} << false;
+    QTest::newRow("exact type") << "pnp" << 3 << false << false << QStringList{"512", "бв"} << false;
+    QTest::newRow("exact package") << "sot-89" << 4 << false << false << QStringList{"512"} << false;
+    QTest::newRow("exact everything") << "sot-323" << 5 << false << false << QStringList{"ZZ"} << false;
 
-    QTest::newRow("partial designation stops at bracket") << "12" << 0 << true << false << QStringList{"12B(X)", "512"};
-    QTest::newRow("partial name") << "12" << 1 << true << false << QStringList{"12B(X)", "512", "ZZ"};
-    QTest::newRow("partial maker") << "akerb" << 2 << true << false << QStringList{"AB(blue)"};
+    QTest::newRow("partial designation stops at bracket") << "12" << 0 << true << false << QStringList{"12B(X)", "512"} << false;
+    QTest::newRow("partial name") << "12" << 1 << true << false << QStringList{"12B(X)", "512", "ZZ"} << false;
+    QTest::newRow("partial maker") << "akerb" << 2 << true << false << QStringList{"AB(blue)"} << false;
     QTest::newRow("partial type") << "np" << 3 << true << false
-                                  << QStringList{"1AB", "12B(X)", "512", "B(12)", "ZZ", "A(red)", "AB(blue)", "A", "бв", "ё"};
-    QTest::newRow("partial type, one kind") << "pnp" << 3 << true << false << QStringList{"512", "бв"};
-    QTest::newRow("partial package") << "323" << 4 << true << false << QStringList{"ZZ"};
+                                  << QStringList{"1AB", "12B(X)", "512", "B(12)", "ZZ", "A(red)", "AB(blue)", "A", "бв", "ё"} << false;
+    QTest::newRow("partial type, one kind") << "pnp" << 3 << true << false << QStringList{"512", "бв"} << false;
+    QTest::newRow("partial package") << "323" << 4 << true << false << QStringList{"ZZ"} << false;
     QTest::newRow("partial everything ignores bracket") << "12" << 5 << true << false
-                                                        << QStringList{"12B(X)", "512", "B(12)", "ZZ"};
+                                                        << QStringList{"12B(X)", "512", "B(12)", "ZZ"} << false;
 
-    QTest::newRow("blanks inside the key") << "1A B" << 0 << false << false << QStringList{"1AB"};
-    QTest::newRow("blank key, exact designation") << "   " << 0 << false << false << QStringList{""};
-    QTest::newRow("blank key, exact package") << " " << 4 << false << false << QStringList{"", "SHORT"};
-    QTest::newRow("blank key, exact everything") << "  " << 5 << false << false << QStringList{"", "SHORT"};
-    QTest::newRow("blank key, partial") << " " << 5 << true << false << QStringList{};
-    QTest::newRow("blank key, colour") << " " << 0 << false << true << QStringList{};
-    QTest::newRow("blank key, colour partial") << " " << 0 << true << true << QStringList{};
-    QTest::newRow("cyrillic capitals equal small") << "БВ" << 0 << false << false << QStringList{"бв"};
-    QTest::newRow("cyrillic small equal small") << "бв" << 0 << false << false << QStringList{"бв"};
-    QTest::newRow("latin small equals capital") << "short" << 0 << false << false << QStringList{"SHORT"};
-    QTest::newRow("yo small finds yo small") << "ё" << 0 << false << false << QStringList{"ё"};
-    QTest::newRow("yo capital does not find yo small") << "Ё" << 0 << false << false << QStringList{};
-    QTest::newRow("yo kept, the rest upper-cased") << "ЁЛКА" << 2 << false << false << QStringList{"бв"};
-    QTest::newRow("yo small misses yo capital") << "ёлка" << 2 << false << false << QStringList{};
-    QTest::newRow("additional information never matched") << "кириллица" << 5 << true << false << QStringList{};
-    QTest::newRow("no match") << "QQQ" << 5 << true << false << QStringList{};
+    QTest::newRow("blanks inside the key") << "1A B" << 0 << false << false << QStringList{"1AB"} << false;
+    QTest::newRow("blank key, exact designation") << "   " << 0 << false << false << QStringList{""} << false;
+    QTest::newRow("blank key, exact package") << " " << 4 << false << false << QStringList{"", "SHORT"} << false;
+    QTest::newRow("blank key, exact everything") << "  " << 5 << false << false << QStringList{"", "SHORT"} << false;
+    QTest::newRow("blank key, partial") << " " << 5 << true << false << QStringList{} << false;
+    QTest::newRow("blank key, colour") << " " << 0 << false << true << QStringList{} << false;
+    QTest::newRow("blank key, colour partial") << " " << 0 << true << true << QStringList{} << false;
+    QTest::newRow("cyrillic capitals equal small") << "БВ" << 0 << false << false << QStringList{"бв"} << false;
+    QTest::newRow("cyrillic small equal small") << "бв" << 0 << false << false << QStringList{"бв"} << false;
+    QTest::newRow("latin small equals capital") << "short" << 0 << false << false << QStringList{"SHORT"} << false;
+    QTest::newRow("yo small finds yo small") << "ё" << 0 << false << false << QStringList{"ё"} << false;
+    QTest::newRow("yo capital does not find yo small") << "Ё" << 0 << false << false << QStringList{} << false;
+    QTest::newRow("yo kept, the rest upper-cased") << "ЁЛКА" << 2 << false << false << QStringList{"бв"} << false;
+    QTest::newRow("yo small misses yo capital") << "ёлка" << 2 << false << false << QStringList{} << false;
+    QTest::newRow("additional information never matched") << "кириллица" << 5 << true << false << QStringList{} << false;
+    QTest::newRow("no match") << "QQQ" << 5 << true << false << QStringList{} << false;
+
+    const QStringList greenBand(6, QStringLiteral("зеленая(полоса)"));
+    QTest::newRow("shipped data, colour marking") << "Зеленая" << 0 << false << true << greenBand << true;
+    QTest::newRow("shipped data, colour marking, partial") << "зел" << 3 << true << true << greenBand << true;
 }
 
 void SmdMarkingTest::searchesByTypeAndMode()
@@ -226,7 +233,13 @@ void SmdMarkingTest::searchesByTypeAndMode()
     QFETCH(bool, partial);
     QFETCH(bool, colour);
     QFETCH(QStringList, expected);
+    QFETCH(bool, shipped);
 
+    if (shipped) {
+        QFile bundled(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/skhemar/Baase/SMD.db"));
+        QVERIFY(bundled.open(QIODevice::ReadOnly));
+        WriteFile(QStringLiteral("Baase/SMD.db"), bundled.readAll());
+    }
     const testing::CapturedErrors errors;
     search(text, type, partial, colour);
     QCOMPARE(edit_->text(), text);
@@ -344,20 +357,20 @@ void SmdMarkingTest::lineEndings()
 
 void SmdMarkingTest::unreadableFile_data()
 {
-    QTest::addColumn<bool>("directory");
-    QTest::newRow("missing") << false;
-    QTest::newRow("directory in its place") << true;
+    QTest::addColumn<int>("inPlace");
+    QTest::newRow("missing") << int(testing::NotAFile::Missing);
+    QTest::newRow("directory in its place") << int(testing::NotAFile::Directory);
+    QTest::newRow("named pipe in its place") << int(testing::NotAFile::NamedPipe);
 }
 
 void SmdMarkingTest::unreadableFile()
 {
-    QFETCH(bool, directory);
+    QFETCH(int, inPlace);
     search(QStringLiteral("1a"), 0, true, false);
     QCOMPARE(designations(), QStringList({"1AB"}));
 
-    QVERIFY(QFile::remove(QStringLiteral("Baase/SMD.db")));
-    if (directory)
-        QVERIFY(QDir().mkdir(QStringLiteral("Baase/SMD.db")));
+    const QString path = QStringLiteral("Baase/SMD.db");
+    QVERIFY(testing::PutInPlace(path, testing::NotAFile(inPlace)));
     const testing::CapturedErrors errors;
     testing::Type(edit_, QStringLiteral("b"));
     QCOMPARE(errors.count(), 1);
@@ -365,9 +378,7 @@ void SmdMarkingTest::unreadableFile()
     QCOMPARE(designations(), QStringList{});
     testing::Type(edit_, QStringLiteral("c"));
     QCOMPARE(errors.count(), 2);
-
-    if (directory)
-        QVERIFY(QDir().rmdir(QStringLiteral("Baase/SMD.db")));
+    testing::ClearPlace(path);
 }
 
 void SmdMarkingTest::junkBytesNeverStopTheSearch()

@@ -10,6 +10,12 @@
 #include <algorithm>
 #include <array>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace pages::reference {
 
 namespace {
@@ -57,6 +63,25 @@ QString InstalledDataDirectory()
             return QDir::cleanPath(candidate);
     }
     return {};
+}
+
+// Opens the file read-only when it is still a regular file: on Unix without
+// waiting, so that a pipe put in its place after the check cannot block.
+bool OpenRegularFile(QFile& file)
+{
+#ifdef Q_OS_UNIX
+    const int descriptor = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return false;
+    }
+    return file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+#else
+    return file.open(QIODevice::ReadOnly);
+#endif
 }
 
 } // namespace
@@ -156,13 +181,16 @@ QByteArray ReadReferenceFile(const QString& fileName)
     if (info.isDir())
         throw values::FileError(
             QStringLiteral("Не удаётся прочитать файл \"%1\": на его месте папка").arg(shown));
+    // Opening a named pipe waits for a writer, and a device may never end:
+    // only a regular file is opened at all.
+    if (!info.isFile())
+        throw values::FileError(
+            QStringLiteral("Не удаётся прочитать файл \"%1\": на его месте не обычный файл").arg(shown));
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!OpenRegularFile(file))
         throw values::FileError(QStringLiteral("Не удаётся открыть файл \"%1\"").arg(shown));
 
-    // A regular file is read in one piece; whatever follows (a device or pipe
-    // in the file's place) in chunks, up to a size that cannot exhaust memory.
     QByteArray contents;
     const qint64 expected = file.size();
     if (expected > kLargestFile)
@@ -172,6 +200,7 @@ QByteArray ReadReferenceFile(const QString& fileName)
         const qint64 read = file.read(contents.data(), expected);
         contents.resize(std::max<qint64>(read, 0));
     }
+    // The file may have grown since its size was taken.
     while (true) {
         const QByteArray chunk = file.read(kReadChunk);
         if (chunk.isEmpty())

@@ -88,7 +88,7 @@ std::string_view SplitWords(std::string_view line, std::span<std::string_view> w
 QString ReferencePath(const QString& fileName);
 
 // The whole contents of Baase/<fileName>; throws values::FileError when the
-// file is missing, is a directory or cannot be read.
+// file is missing, is a directory, a pipe or a device, or cannot be read.
 QByteArray ReadReferenceFile(const QString& fileName);
 
 } // namespace pages::reference

@@ -1,7 +1,11 @@
 #include "support/reference_support.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace testing {
 
@@ -29,6 +33,29 @@ void WriteFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+bool PutInPlace(const QString& path, NotAFile kind)
+{
+    ClearPlace(path);
+    switch (kind) {
+    case NotAFile::Missing:
+        return !QFileInfo::exists(path);
+    case NotAFile::Directory:
+        return QDir().mkdir(path);
+    case NotAFile::NamedPipe:
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    }
+    return false;
+}
+
+void ClearPlace(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir() && !info.isSymLink())
+        QDir().rmdir(path);
+    else
+        QFile::remove(path);
 }
 
 } // namespace testing
