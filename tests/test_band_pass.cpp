@@ -77,10 +77,15 @@ struct BandPass {
     {
     }
     const Group& group(int n) const { return n == 1 ? first : second; }
-    bool conditionRed() const { return FontColour(condition) == values::InvalidColour; }
+    // A broken condition says why in the label's tooltip.
+    bool conditionRed() const
+    {
+        return FontColour(condition) == values::InvalidColour && condition->toolTip().contains(QStringLiteral("Fc1"));
+    }
     bool conditionNormal() const
     {
-        return FontColour(condition) == QApplication::palette().color(QPalette::WindowText);
+        return FontColour(condition) == QApplication::palette().color(QPalette::WindowText) &&
+               condition->toolTip().isEmpty();
     }
 
     Group first;
@@ -469,14 +474,20 @@ void BandPassTest::openingShowsBandPassPictures()
 
 void BandPassTest::badInput_data()
 {
+    // A text that is no number is reported once; valid numbers that give no
+    // answer turn the solved field red instead, and nothing is reported.
     QTest::addColumn<QChar>("separator");
-    QTest::newRow("point") << QChar('.');
-    QTest::newRow("comma") << QChar(',');
+    QTest::addColumn<bool>("overflow");
+    QTest::newRow("text that does not convert, point") << QChar('.') << false;
+    QTest::newRow("text that does not convert, comma") << QChar(',') << false;
+    QTest::newRow("cut-off beyond the largest number, point") << QChar('.') << true;
+    QTest::newRow("cut-off beyond the largest number, comma") << QChar(',') << true;
 }
 
 void BandPassTest::badInput()
 {
     QFETCH(QChar, separator);
+    QFETCH(bool, overflow);
     const DecimalSeparatorScope scope(separator);
     const BandPass filter(*page);
     filter.first.type('C', "", "1.5", "2");
@@ -486,15 +497,31 @@ void BandPassTest::badInput()
     QVERIFY(filter.conditionNormal());
 
     CapturedErrors errors;
-    filter.first.l->setCursorPosition(1);
-    Type(filter.first.l, "-");
-    QCOMPARE(filter.first.l->text(), Localised("1-.5"));
-    QCOMPARE(errors.count(), 1);
+    if (overflow) {
+        // Fc1 = 1e-300 MHz, pasted, with L1 = 1.5 uH asks for a C1 beyond the largest double.
+        filter.first.fc->setText(QStringLiteral("1e-300"));
+    } else {
+        filter.first.l->setCursorPosition(1);
+        Type(filter.first.l, "-");
+        QCOMPARE(filter.first.l->text(), Localised("1-.5"));
+    }
+    QCOMPARE(errors.count(), overflow ? 0 : 1);
     QCOMPARE(filter.first.c->text(), c1);
     QCOMPARE(filter.second.c->text(), c2);
-    QVERIFY(IsSolved(filter.first.c));
+    QCOMPARE(values::IsUnsolvable(filter.first.c), overflow);
+    QCOMPARE(Background(filter.first.c), overflow ? QColor(values::InvalidColour) : QColor(values::ResultColour));
+    QCOMPARE(filter.first.c->toolTip(), overflow ? QStringLiteral("Нет решения: результат слишком велик") : QString());
+    QVERIFY(IsSolved(filter.second.c));
     QVERIFY(IsInput(filter.first.l));
     QVERIFY(filter.conditionNormal());
+
+    if (overflow) {
+        // An answer again takes the red away.
+        Retype(filter.first.fc, Localised("2.5"));
+        QVERIFY(IsSolved(filter.first.c));
+        QVERIFY(filter.first.c->toolTip().isEmpty());
+        QCOMPARE(errors.count(), 0);
+    }
 }
 
 QTEST_MAIN(BandPassTest)

@@ -59,7 +59,8 @@ private slots:
     void clearWaveResetsUnitsAndFields();
 
     void unreadableTextReportedOnce();
-    void overflowReportedOnceAndPageGoesOn();
+    void noAnswerShowsRed_data();
+    void noAnswerShowsRed();
 
 private:
     QLineEdit* edit(const char* name) { return Find<QLineEdit>(window_.get(), QString::fromLatin1(name)); }
@@ -246,12 +247,13 @@ void ExtendedCircuitTest::circuitSolvesMissingValue_data()
                                                 << 1 / (std::pow(TwoPi * 50e3, 2) * 4.7e-9) / 1e-6;
     QTest::newRow("L in millihenries") << "мкФ" << "мГн" << "мГц" << "1" << "0" << "0.00005" << "TS26L"
                                        << 1 / (std::pow(TwoPi * 50, 2) * 1e-6) / 1e-3;
-    // A computed frequency goes to the emptied wave group, which hands its
-    // reset unit back: the circuit shows its result in megahertz again.
-    QTest::newRow("F computed in gigahertz ends in MHz") << "пФ" << "Гн" << "гГц" << "1" << "0.000001" << "0"
-                                                         << "TS26F" << ResonanceHz(1e-6, 1e-12) / 1e6;
-    QTest::newRow("F computed in hertz ends in MHz") << "мкФ" << "мГн" << "Гц" << "1" << "1" << "0" << "TS26F"
-                                                     << ResonanceHz(1e-3, 1e-6) / 1e6;
+    // A computed frequency goes to the emptied wave group in the unit chosen for it.
+    QTest::newRow("F computed in gigahertz") << "пФ" << "Гн" << "гГц" << "1" << "0.000001" << "0"
+                                             << "TS26F" << ResonanceHz(1e-6, 1e-12) / 1e9;
+    QTest::newRow("F computed in hertz") << "мкФ" << "мГн" << "Гц" << "1" << "1" << "0" << "TS26F"
+                                         << ResonanceHz(1e-3, 1e-6);
+    QTest::newRow("L from 7100 kHz") << "пФ" << "мкГн" << "кГц" << "100" << "0" << "7100" << "TS26L"
+                                     << 1 / (std::pow(TwoPi * 7.1e6, 2) * 100e-12) / 1e-6;
 }
 
 void ExtendedCircuitTest::circuitSolvesMissingValue()
@@ -280,9 +282,10 @@ void ExtendedCircuitTest::circuitSolvesMissingValue()
     QVERIFY(page()->circuit().solvedField() != 0);
     QCOMPARE(combo("TS26CCB")->currentText(), cUnit);
     QCOMPARE(combo("TS26LCB")->currentText(), lUnit);
-    QCOMPARE(combo("TS26FCB")->currentText(), QStringLiteral("мГц"));
-    QCOMPARE(combo("TS26CBF")->currentText(), QStringLiteral("мГц"));
+    QCOMPARE(combo("TS26FCB")->currentText(), fUnit);
+    QCOMPARE(combo("TS26CBF")->currentText(), fUnit);
     QCOMPARE(edit("TS26EditF")->text(), edit("TS26F")->text());
+    QCOMPARE(unexpected_->count(), 0);
 }
 
 void ExtendedCircuitTest::frequencyIsHandedToWaveAndInductanceToCoil()
@@ -504,21 +507,47 @@ void ExtendedCircuitTest::unreadableTextReportedOnce()
     QCOMPARE(errors.count(), 1);
 }
 
-void ExtendedCircuitTest::overflowReportedOnceAndPageGoesOn()
+void ExtendedCircuitTest::noAnswerShowsRed_data()
 {
-    const testing::CapturedErrors errors;
-    // Pasted: tiny values whose resonance does not fit a double.
-    edit("TS26C")->setText(QStringLiteral("1e-310"));
-    QCOMPARE(errors.count(), 0);
-    edit("TS26L")->setText(QStringLiteral("1e-310"));
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(edit("TS26F")->text(), QStringLiteral("0"));
-    QCOMPARE(edit("TS26EditF")->text(), QStringLiteral("0"));
+    // Pasted field=text steps: valid numbers that give no answer, then numbers that do.
+    QTest::addColumn<QStringList>("pasted");
+    QTest::addColumn<QString>("red");
+    QTest::addColumn<QStringList>("recovery");
+    QTest::addColumn<QString>("hint");  // the field's tooltip once it has an answer again
+    QTest::newRow("resonance beyond the largest number") << QStringList{"TS26C=1e-310", "TS26L=1e-310"} << "TS26F"
+                                                         << QStringList{"TS26C=100", "TS26L=10"}
+                                                         << "Частота колебательного контура";
+    QTest::newRow("frequency of a wavelength beyond the largest number")
+        << QStringList{"TS26EditJ=1e-310"} << "TS26EditF" << QStringList{"TS26EditJ=300"} << "";
+}
 
-    testing::Retype(edit("TS26C"), "100");
-    testing::Retype(edit("TS26L"), "10");
-    QVERIFY(testing::SameDigits(testing::Shown(edit("TS26F")), 5.03292, 5));
-    QCOMPARE(errors.count(), 1);
+void ExtendedCircuitTest::noAnswerShowsRed()
+{
+    QFETCH(QStringList, pasted);
+    QFETCH(QString, red);
+    QFETCH(QStringList, recovery);
+    QFETCH(QString, hint);
+    const auto paste = [this](const QStringList& steps) {
+        for (const QString& step : steps)
+            Find<QLineEdit>(window_.get(), step.section(QLatin1Char('='), 0, 0))->setText(step.section(QLatin1Char('='), 1));
+    };
+    const testing::CapturedErrors errors;
+    paste(pasted);
+    QLineEdit* field = Find<QLineEdit>(window_.get(), red);
+    QCOMPARE(errors.count(), 0);
+    QVERIFY(values::IsUnsolvable(field));
+    QCOMPARE(testing::Background(field), QColor(values::InvalidColour));
+    QCOMPARE(field->toolTip(), QStringLiteral("Нет решения: результат слишком велик"));
+    // Nothing is handed over from a group that found no answer.
+    QCOMPARE(edit("TS26EditF")->text(), QStringLiteral("0"));
+    QCOMPARE(edit("TS26F")->text(), QStringLiteral("0"));
+
+    paste(recovery);
+    QVERIFY(!values::IsUnsolvable(field));
+    QCOMPARE(testing::Background(field), QColor(values::ResultColour));
+    QCOMPARE(field->toolTip(), hint);
+    QCOMPARE(edit("TS26EditF")->text(), edit("TS26F")->text());
+    QCOMPARE(errors.count(), 0);
 }
 
 QTEST_MAIN(ExtendedCircuitTest)

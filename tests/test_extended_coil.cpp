@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 using testing::Find;
 
@@ -60,8 +61,8 @@ private slots:
     void clearCoilResetsGroup();
     void decimalSeparators_data();
     void decimalSeparators();
-    void arithmeticFaultReportedOnce_data();
-    void arithmeticFaultReportedOnce();
+    void noAnswerShowsRed_data();
+    void noAnswerShowsRed();
 
 private:
     QLineEdit* edit(const QString& name) { return Find<QLineEdit>(window_.get(), name); }
@@ -171,10 +172,11 @@ void ExtendedCoilTest::solvesEachUnknown()
         fields.append({"TS26J", Typed(j)});
     fields.append({"TS26Ll", Typed(l)});
     fields.removeIf([&](const auto& field) { return field.first == unknown; });
-    // Part-typed values on the way may describe no coil at all; those faults
-    // are reported and the typing goes on.
+    // Part-typed values on the way may describe no coil at all; that shows in
+    // red, without a message, and the typing goes on.
     const testing::CapturedErrors onTheWay;
     typeAll(fields);
+    QCOMPARE(onTheWay.count(), 0);
 
     const QHash<QString, double> truth{{"TS26W", w}, {"TS26Dk", dk}, {"TS26Dp", dp}, {"TS26J", j}, {"TS26Ll", l}};
     QLineEdit* result = edit(unknown);
@@ -218,6 +220,8 @@ void ExtendedCoilTest::documentedInductanceGivesBackTheCoil()
     typeAll(fields);
     QVERIFY2(testing::SameDigits(testing::Shown(edit(unknown)), expected, 5), qPrintable(edit(unknown)->text()));
     QCOMPARE(testing::Background(edit(unknown)), values::ResultColour);
+    QVERIFY(edit(unknown)->toolTip().isEmpty());
+    QCOMPARE(onTheWay.count(), 0);
 }
 
 void ExtendedCoilTest::turnToTurnTakesSmallerRoot()
@@ -272,6 +276,18 @@ void ExtendedCoilTest::windingTooShortOrTooLongFlagsLabels()
     const double ratio = values::ParseNumber(length) / 11;
     QCOMPARE(label("TS26Label1")->text(), "0.45 < " + values::FormatNumber(ratio) + " < 2.5");
     QCOMPARE(label("TS26Label2")->text(), QStringLiteral("J < W*Dп"));
+    // A red label says why; the range label otherwise keeps its hint.
+    const QString rangeHint = QStringLiteral("В пределах 0.45-2.5 погрешность вычисления состовляет 1%");
+    QCOMPARE(label("TS26Label1")->toolTip() != rangeHint, ratioRed);
+    QVERIFY(label("TS26Label1")->toolTip().contains(QStringLiteral("0.45-2.5")));
+    QCOMPARE(label("TS26Label2")->toolTip().contains(QStringLiteral("Витки не помещаются")), fitRed);
+
+    // Both clear when the coil fits the rules again.
+    testing::Retype(edit("TS26J"), "15");
+    QCOMPARE(testing::FontColour(label("TS26Label1")), normal);
+    QCOMPARE(testing::FontColour(label("TS26Label2")), normal);
+    QCOMPARE(label("TS26Label1")->toolTip(), rangeHint);
+    QVERIFY(label("TS26Label2")->toolTip().isEmpty());
 }
 
 void ExtendedCoilTest::turnToTurnLengthIsComputedAndLocked()
@@ -372,47 +388,73 @@ void ExtendedCoilTest::decimalSeparators()
     QVERIFY(label("TS26Label1")->text().contains(separator));
 }
 
-void ExtendedCoilTest::arithmeticFaultReportedOnce_data()
+void ExtendedCoilTest::noAnswerShowsRed_data()
 {
+    QTest::addColumn<QChar>("separator");
     QTest::addColumn<bool>("turns");
-    QTest::addColumn<QStringList>("steps");  // field=text, typed (or pasted when signed) in order
+    QTest::addColumn<QStringList>("steps");  // field=text typed in order, numbers with "."; signed ones pasted
+    QTest::addColumn<QString>("red");         // the field or label that cannot be computed
+    QTest::addColumn<QString>("recovery");    // field=text pasted: the inputs give an answer again
 
-    QTest::newRow("ratio with Dk + Dp = 0") << false
-        << QStringList{"TS26Dk=5", "TS26Dp=-5", "TS26J=10", "TS26Ll=1", "TS26W=1"};
-    QTest::newRow("root of a negative number for Dk") << false
-        << QStringList{"TS26W=10", "TS26Dp=1", "TS26J=10", "TS26Ll=-1"};
-    QTest::newRow("L with Dk + Dp = 0") << false
-        << QStringList{"TS26W=10", "TS26Dk=5", "TS26J=10", "TS26Dp=-5"};
-    QTest::newRow("no wire winds so small an L") << true
-        << QStringList{"TS26W=1", "TS26Dk=10", "TS26Ll=0.01"};
+    const QList<std::tuple<const char*, bool, QStringList, const char*, const char*>> rows{
+        {"ratio with Dk + Dp = 0", false, {"TS26Dk=5", "TS26Dp=-5", "TS26J=10", "TS26Ll=1", "TS26W=1"},
+         "TS26Label1", "TS26Dp=1"},
+        {"root of a negative number for Dk", false, {"TS26W=10", "TS26Dp=1", "TS26J=10", "TS26Ll=-1"}, "TS26Dk",
+         "TS26Ll=0.8"},
+        {"L with Dk + Dp = 0", false, {"TS26W=10", "TS26Dk=5", "TS26J=10", "TS26Dp=-5"}, "TS26Ll", "TS26Dp=1"},
+        {"computed L keeps its value when Dk + Dp becomes 0", false,
+         {"TS26W=10", "TS26Dk=10", "TS26Dp=1", "TS26J=10", "TS26Dp=-10"}, "TS26Ll", "TS26Dp=1.5"},
+        {"no wire winds so small an L", true, {"TS26W=1", "TS26Dk=10", "TS26Ll=0.01"}, "TS26Dp", "TS26Ll=1"},
+        {"L typed digit by digit passes a value no wire winds", true, {"TS26W=10", "TS26Dk=10", "TS26Ll=0.08"},
+         "TS26Dp", "TS26Ll=0.803453"},
+    };
+    for (const auto& [name, turns, steps, red, recovery] : rows) {
+        QTest::addRow("%s, point", name) << QChar('.') << turns << steps << red << recovery;
+        QTest::addRow("%s, comma", name) << QChar(',') << turns << steps << red << recovery;
+    }
 }
 
-void ExtendedCoilTest::arithmeticFaultReportedOnce()
+void ExtendedCoilTest::noAnswerShowsRed()
 {
+    QFETCH(QChar, separator);
     QFETCH(bool, turns);
     QFETCH(QStringList, steps);
+    QFETCH(QString, red);
+    QFETCH(QString, recovery);
+    const testing::DecimalSeparatorScope scope(separator);
+    const auto localised = [&](QString text) { return text.replace(QLatin1Char('.'), separator); };
     setTurnToTurn(turns);
+    QWidget* control = Find<QWidget>(window_.get(), red);
+    const auto shown = [control] {
+        if (auto* field = qobject_cast<QLineEdit*>(control))
+            return field->text();
+        return static_cast<QLabel*>(control)->text();
+    };
     const testing::CapturedErrors errors;
+    QString before;
     for (const QString& step : steps) {
+        before = shown();
         const QString name = step.section(QLatin1Char('='), 0, 0);
-        const QString text = step.section(QLatin1Char('='), 1);
+        const QString text = localised(step.section(QLatin1Char('='), 1));
         if (text.startsWith(QLatin1Char('-')))
             edit(name)->setText(text);  // pasted: a sign cannot be typed in front of "0"
         else
             testing::Retype(edit(name), text);
     }
-    QCOMPARE(errors.count(), 1);
-    QVERIFY(!errors.messages().first().isEmpty());
-    // The fields keep what was typed.
+    QCOMPARE(errors.count(), 0);
+    QVERIFY(values::IsUnsolvable(control));
+    QVERIFY2(control->toolTip().startsWith(QStringLiteral("Нет решения")), qPrintable(control->toolTip()));
+    // What was typed stays, and so does what the red control showed.
     const QString last = steps.last();
-    QCOMPARE(edit(last.section(QLatin1Char('='), 0, 0))->text(), last.section(QLatin1Char('='), 1));
+    QCOMPARE(edit(last.section(QLatin1Char('='), 0, 0))->text(), localised(last.section(QLatin1Char('='), 1)));
+    QCOMPARE(shown(), before);
 
-    // The page goes on working.
-    Find<QPushButton>(window_.get(), "TS26Button3")->click();
-    setTurnToTurn(false);
-    typeDocumentedCoil();
-    QVERIFY(testing::SameDigits(testing::Shown(edit("TS26Ll")), 0.803453, 5));
-    QCOMPARE(errors.count(), 1);
+    edit(recovery.section(QLatin1Char('='), 0, 0))->setText(localised(recovery.section(QLatin1Char('='), 1)));
+    QVERIFY(!values::IsUnsolvable(control));
+    QVERIFY(!control->toolTip().startsWith(QStringLiteral("Нет решения")));
+    if (auto* field = qobject_cast<QLineEdit*>(control))
+        QCOMPARE(testing::Background(field), values::ResultColour);
+    QCOMPARE(errors.count(), 0);
 }
 
 QTEST_MAIN(ExtendedCoilTest)

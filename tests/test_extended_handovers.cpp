@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <functional>
@@ -41,7 +42,8 @@ private slots:
     void coilInductanceClearsCircuitThatSolvedL();
     void coilWithSolvedLReceivesNewCircuitL();
     void waveWithOtherInputReceivesFrequency();
-    void circuitFrequencyUnitEndsInMegahertzAfterWaveClear();
+    void unitChoicesKeepQuantities_data();
+    void unitChoicesKeepQuantities();
     void waveFrequencyUnitGoesToCircuit();
     void inductanceUnitGoesBothWays();
     void everyStateOfTheGroupsEnds_data();
@@ -192,28 +194,93 @@ void ExtendedHandOverTest::waveWithOtherInputReceivesFrequency()
     QVERIFY(testing::SameDigits(testing::Shown(edit("TS26EditJ4")), 75 / mhz));
 }
 
-void ExtendedHandOverTest::circuitFrequencyUnitEndsInMegahertzAfterWaveClear()
+void ExtendedHandOverTest::unitChoicesKeepQuantities_data()
 {
-    testing::Choose(combo("TS26FCB"), "кГц");
-    testing::Retype(edit("TS26C"), "100");
-    testing::Retype(edit("TS26L"), "10");
-    QCOMPARE(combo("TS26FCB")->currentText(), QStringLiteral("мГц"));
-    QCOMPARE(combo("TS26CBF")->currentText(), QStringLiteral("мГц"));
-    QVERIFY(testing::SameDigits(testing::Shown(edit("TS26F")), ResonanceMHz(10, 100)));
-    QCOMPARE(edit("TS26EditF")->text(), edit("TS26F")->text());
-    QVERIFY(testing::SameDigits(testing::Shown(edit("TS26EditT")), 1 / ResonanceMHz(10, 100)));
-    QCOMPARE(combo("TS26FCB")->toolTip(), QStringLiteral("Мегагерц"));
+    // A script of what a user does, and "?" checks of what the page then shows:
+    // "name=text" types (or checks) a text, numbers written with "."; "name:unit"
+    // chooses (or checks) a unit; "name~number" checks a number quoted with the
+    // digits given; "name@input" / "name@result" checks a field's colour;
+    // "name!" clicks a button.
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QStringList>("script");
+    const QStringList circuitSolvesL{"TS26C=100", "TS26F=1", "TS26Dk=10", "TS26Dp=0.5", "TS26J=20",
+                                     "?TS26L~253.303", "?TS26Ll~253.303", "?TS26W~238.85"};
+    const QStringList coilSolvesL{"TS26C=100", "TS26W=10", "TS26Dk=10", "TS26Dp=1", "TS26J=10",
+                                  "?TS26Ll~0.803453", "?TS26F~17.7558"};
+    const QStringList coilKept{"?TS26W=10", "?TS26Dk=10", "?TS26Dp=1", "?TS26J=10", "?TS26C=100", "?TS26C@input",
+                               "?TS26F~17.7558", "?TS26LCB:мГн", "?TS26LlCB:мГн", "?TS26L~0.000803453",
+                               "?TS26Ll~0.000803453"};
+    const QList<std::pair<const char*, QStringList>> rows{
+        {"(a) mH for the circuit's computed L keeps C, F, the wave and the coil",
+         circuitSolvesL + QStringList{"TS26LCB:мГн", "?TS26LCB:мГн", "?TS26L~0.253303", "?TS26L@result",
+                                      "?TS26LlCB:мГн", "?TS26Ll~0.253303", "?TS26W~238.85", "?TS26C=100",
+                                      "?TS26F=1", "?TS26EditF=1", "?TS26EditT~1", "?TS26EditJ~300"}},
+        {"(b) mH for the coil's computed L keeps the coil's sizes", coilSolvesL + QStringList{"TS26LlCB:мГн"} + coilKept},
+        {"mH chosen in the circuit for the coil's computed L", coilSolvesL + QStringList{"TS26LCB:мГн"} + coilKept},
+        {"(c) the coil cleared while the circuit is in mH",
+         circuitSolvesL + QStringList{"TS26LCB:мГн", "TS26Button3!", "TS26C=100", "?TS26Ll~253.303",
+                                      "?TS26LlCB:мкГн", "TS26Dk=10", "TS26Dp=0.5", "TS26J=20", "?TS26W~238.85",
+                                      "?TS26L~0.253303"}},
+        {"(d) the circuit cleared while the coil is in mH",
+         QStringList{"TS26LlCB:мГн", "TS26C=100", "TS26W=20", "TS26Dk=10", "TS26Dp=0.5", "TS26J=10",
+                     "?TS26F~9.229", "TS26Button1!", "TS26C=100", "TS26J=10", "?TS26LCB:мкГн", "?TS26L~2.9737",
+                     "?TS26Ll~0.0029737", "?TS26F~9.229"}},
+        {"(e) a frequency typed in kHz stays in kHz for the wave",
+         QStringList{"TS26C=100", "TS26FCB:кГц", "TS26F=7100", "?TS26L~5.025", "?TS26FCB:кГц", "?TS26CBF:кГц",
+                     "?TS26F=7100", "?TS26EditF=7100", "?TS26EditT~0.140845"}},
+        {"(f) kHz for the computed F re-expresses it; C stays typed",
+         QStringList{"TS26C=100", "TS26L=10", "?TS26F~5.03292", "TS26FCB:кГц", "?TS26F~5032.92", "?TS26F@result",
+                     "?TS26C=100", "?TS26C@input", "?TS26L=10", "?TS26FCB:кГц", "?TS26CBF:кГц",
+                     "?TS26EditF~5032.92", "?TS26EditT~0.198692", "TS26CBF:гГц", "?TS26F~0.00503292",
+                     "?TS26FCB:гГц", "?TS26C=100", "?TS26C@input", "?TS26EditJ~59.6075"}},
+        {"F computed in kHz stays in kHz",
+         QStringList{"TS26FCB:кГц", "TS26C=100", "TS26L=10", "?TS26F~5032.92", "?TS26FCB:кГц", "?TS26CBF:кГц",
+                     "?TS26EditF~5032.92", "?TS26EditT~0.198692", "TS26FCB:кГц", "?TS26F~5032.92",
+                     "?TS26C@input"}},
+    };
+    for (const auto& [name, script] : rows) {
+        QTest::addRow("%s, point", name) << QChar('.') << script;
+        QTest::addRow("%s, comma", name) << QChar(',') << script;
+    }
+}
 
-    // Choosing the unit again: the circuit hands its frequency in kilohertz to
-    // the wave group, which hands it back to the circuit as the given value;
-    // the circuit starts over, solving C, and the units end in megahertz again.
-    testing::Choose(combo("TS26FCB"), "кГц");
-    QCOMPARE(combo("TS26FCB")->currentText(), QStringLiteral("мГц"));
-    QCOMPARE(combo("TS26CBF")->currentText(), QStringLiteral("мГц"));
-    QCOMPARE(page()->circuit().solvedField(), int(pages::ExtendedCircuitGroup::C));
-    QVERIFY(testing::SameDigits(testing::Shown(edit("TS26C")), 100, 5));
-    QCOMPARE(edit("TS26EditF")->text(), edit("TS26F")->text());
-    QVERIFY(testing::SameDigits(testing::Shown(edit("TS26EditF")), ResonanceMHz(10, 100), 5));
+void ExtendedHandOverTest::unitChoicesKeepQuantities()
+{
+    QFETCH(QChar, separator);
+    QFETCH(QStringList, script);
+    const testing::DecimalSeparatorScope scope(separator);
+    const auto localised = [&](QString text) { return text.replace(QLatin1Char('.'), separator); };
+    static const QRegularExpression entry(QStringLiteral("^([?]?)(\\w+)([=:~@!])(.*)$"));
+    for (const QString& line : script) {
+        const QRegularExpressionMatch part = entry.match(line);
+        QVERIFY2(part.hasMatch(), qPrintable(line));
+        const bool check = !part.captured(1).isEmpty();
+        const QByteArray name = part.captured(2).toLatin1();
+        const QChar kind = part.captured(3).at(0);
+        const QString value = part.captured(4);
+        if (kind == QLatin1Char('!')) {
+            button(name.constData())->click();
+        } else if (kind == QLatin1Char(':')) {
+            if (check)
+                QVERIFY2(combo(name.constData())->currentText() == value, qPrintable(line));
+            else
+                testing::Choose(combo(name.constData()), value);
+        } else if (kind == QLatin1Char('=')) {
+            if (check)
+                QVERIFY2(edit(name.constData())->text() == localised(value), qPrintable(line + " " + edit(name.constData())->text()));
+            else
+                testing::Retype(edit(name.constData()), localised(value));
+        } else if (kind == QLatin1Char('~')) {
+            // The number rounds to the quoted one at the quoted digits.
+            const int decimals = value.contains(QLatin1Char('.')) ? int(value.size() - value.indexOf(QLatin1Char('.')) - 1) : 0;
+            const double shown = testing::Shown(edit(name.constData()));
+            QVERIFY2(std::fabs(shown - value.toDouble()) <= 0.5 * std::pow(10.0, -decimals),
+                     qPrintable(line + " " + edit(name.constData())->text()));
+        } else {
+            const QColor expected = value == QLatin1String("input") ? values::WindowColour() : QColor(values::ResultColour);
+            QVERIFY2(testing::Background(edit(name.constData())) == expected, qPrintable(line));
+        }
+    }
     QCOMPARE(unexpected_->count(), 0);
 }
 

@@ -1,5 +1,6 @@
 #include "support/circuits_support.h"
 
+#include "values/field.h"
 #include "values/number_text.h"
 
 #include <QTest>
@@ -312,18 +313,26 @@ void OscillatingCircuitTest::clearRestoresEverything()
 
 void OscillatingCircuitTest::badInputIsReportedOnce_data()
 {
+    // A text that is no number is reported once; valid numbers that give no
+    // answer turn the solved field red instead, and nothing is reported.
     QTest::addColumn<QString>("fault");
-    QTest::newRow("text that does not convert") << "conversion";
-    QTest::newRow("negative L under the root") << "root";
-    QTest::newRow("zero F with C solved and L negative") << "division";
+    QTest::addColumn<QChar>("separator");
+    for (const QChar separator : {QChar('.'), QChar(',')}) {
+        const char* sep = separator == '.' ? "point" : "comma";
+        QTest::addRow("text that does not convert, %s", sep) << "conversion" << separator;
+        QTest::addRow("negative L under the root, %s", sep) << "root" << separator;
+        QTest::addRow("zero F with C solved and L negative, %s", sep) << "division" << separator;
+    }
 }
 
 void OscillatingCircuitTest::badInputIsReportedOnce()
 {
     QFETCH(QString, fault);
+    QFETCH(QChar, separator);
+    const DecimalSeparatorScope scope(separator);
     const Circuit circuit(*page);
     const bool solveC = fault == "division";
-    Retype(solveC ? circuit.f : circuit.c, solveC ? "1" : "100");
+    Retype(solveC ? circuit.f : circuit.c, Localised(solveC ? "1.5" : "100"));
     Retype(circuit.l, "10");
     QLineEdit* result = solveC ? circuit.c : circuit.f;
     QVERIFY(IsSolved(result));
@@ -344,12 +353,18 @@ void OscillatingCircuitTest::badInputIsReportedOnce()
     } else {
         Overtype(circuit.f, "0");
     }
-    QCOMPARE(errors.count(), 1);
+    const bool reported = fault == "conversion";
+    QCOMPARE(errors.count(), reported ? 1 : 0);
     QCOMPARE(result->text(), before);
-    QVERIFY(IsSolved(result));
+    QVERIFY(result->isReadOnly());
+    QCOMPARE(values::IsUnsolvable(result), !reported);
+    QCOMPARE(Background(result), reported ? QColor(values::ResultColour) : QColor(values::InvalidColour));
+    QCOMPARE(result->toolTip(), reported ? QString()
+                                         : fault == "root" ? QStringLiteral("Нет решения: под корнем получается отрицательное число")
+                                                           : QStringLiteral("Нет решения: получается деление на ноль"));
     QVERIFY(IsInput(circuit.l));
 
-    // The page goes on: a sound input computes again.
+    // The page goes on: a sound input computes again, and the red is gone.
     if (fault == "conversion") {
         circuit.l->setCursorPosition(2);
         QTest::keyClick(circuit.l, Qt::Key_Backspace);
@@ -359,8 +374,9 @@ void OscillatingCircuitTest::badInputIsReportedOnce()
     } else {
         Retype(circuit.f, "2");
     }
-    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.count(), reported ? 1 : 0);
     QVERIFY(IsSolved(result));
+    QVERIFY(result->toolTip().isEmpty());
 }
 
 QTEST_MAIN(OscillatingCircuitTest)

@@ -61,23 +61,30 @@ void BandPassPage::Half::readValues()
 bool BandPassPage::Half::solve()
 {
     using namespace filter_math;
+    for (QLineEdit* edit : {cEdit, lEdit, fcEdit})
+        values::ClearUnsolvable(edit);
+    // Valid numbers that give no answer turn the field red and end the
+    // computation; its earlier result stays.
     if (C == 0 || solved == FieldC) {
         if (!(L > 0 && Fc > 0))
             return false;
         solved = FieldC;
-        StoreAndShow(cEdit, C, LcElement(lcConstant, L, Fc), cScale * cFactor);
+        if (!values::SolveInto(cEdit, [&] { StoreAndShow(cEdit, C, LcElement(lcConstant, L, Fc), cScale * cFactor); }))
+            return false;
     }
     if (L == 0 || solved == FieldL) {
         if (!(C > 0 && Fc > 0))
             return false;
         solved = FieldL;
-        StoreAndShow(lEdit, L, LcElement(lcConstant, C, Fc), lScale * lFactor);
+        if (!values::SolveInto(lEdit, [&] { StoreAndShow(lEdit, L, LcElement(lcConstant, C, Fc), lScale * lFactor); }))
+            return false;
     }
     if (Fc == 0 || solved == FieldFc) {
         if (!(L > 0 && C > 0))
             return false;
         solved = FieldFc;
-        StoreAndShow(fcEdit, Fc, LcCutOff(lcConstant, L, C), fcScale);
+        if (!values::SolveInto(fcEdit, [&] { StoreAndShow(fcEdit, Fc, LcCutOff(lcConstant, L, C), fcScale); }))
+            return false;
     }
     return true;
 }
@@ -140,8 +147,15 @@ void BandPassPage::showType()
 
 void BandPassPage::showConditionColour()
 {
-    const bool broken = filterType() == BandPassType ? lowPass.Fc <= highPass.Fc : lowPass.Fc >= highPass.Fc;
+    const bool bandPass = filterType() == BandPassType;
+    const bool broken = bandPass ? lowPass.Fc <= highPass.Fc : lowPass.Fc >= highPass.Fc;
     values::SetLabelAlarm(ui->FPLabel3, broken);
+    QString reason;
+    if (broken) {
+        reason = bandPass ? QStringLiteral("Полосовой фильтр пропускает полосу, только если Fc1 больше Fc2")
+                          : QStringLiteral("Заграждающий фильтр задерживает полосу, только если Fc1 меньше Fc2");
+    }
+    ui->FPLabel3->setToolTip(reason);
 }
 
 void BandPassPage::Compute(QObject* sender)
@@ -175,6 +189,7 @@ void BandPassPage::Clear()
     highPass.clear();
     showType();
     values::SetLabelAlarm(ui->FPLabel3, false);
+    ui->FPLabel3->setToolTip(QString());
 }
 
 } // namespace pages

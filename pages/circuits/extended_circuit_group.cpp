@@ -1,7 +1,6 @@
 #include "pages/circuits/extended_circuit_group.h"
 
 #include "pages/circuits/extended_coil_group.h"
-#include "pages/circuits/extended_fields.h"
 #include "pages/circuits/extended_units.h"
 #include "pages/circuits/extended_wave_group.h"
 #include "values/checked_math.h"
@@ -15,6 +14,7 @@ namespace {
 
 using values::Real;
 namespace checked = values::checked;
+using extended::Outcome;
 
 // 10⁶ / 2π: resonance in megahertz from picofarads and microhenries.
 constexpr Real K = 159.15494309189533577L;
@@ -39,92 +39,198 @@ QLineEdit* ExtendedCircuitGroup::solvedEdit() const
     }
 }
 
+extended::UnitValue ExtendedCircuitGroup::inductance() const
+{
+    return {ui_.TS26L, kL_};
+}
+
+extended::UnitValue ExtendedCircuitGroup::frequency() const
+{
+    return {ui_.TS26F, fHz_};
+}
+
 void ExtendedCircuitGroup::ComputeCircuit(const QObject* control)
 {
     using namespace extended;
+    for (QLineEdit* edit : {ui_.TS26C, ui_.TS26L, ui_.TS26F})
+        values::ClearUnsolvable(edit);
+
+    if (control == ui_.TS26FCB)
+        takeFrequencyUnit();
+    if (control == ui_.TS26LCB)
+        takeInductanceUnit();
 
     // The computed field is emptied so that it is computed again from the inputs.
-    if (QLineEdit* solved = solvedEdit())
+    EarlierTexts earlier;
+    if (QLineEdit* solved = solvedEdit()) {
+        earlier.keep(solved);
         WriteText(solved, QStringLiteral("0"));
-
-    if (control == ui_.TS26LCB && ui_.TS26LCB->currentText() != ui_.TS26LlCB->currentText()) {
-        WriteUnit(ui_.TS26LlCB, ui_.TS26LCB->currentText());
-        coil_->ComputeCoil(nullptr);
     }
 
     TakeUnit(ui_.TS26CCB, CapacitancePicofarads(), kC_);
     TakeUnit(ui_.TS26LCB, InductanceMicrohenries(), kL_);
     TakeUnit(ui_.TS26FCB, FrequencyPerMegahertz(), dF_);
+    TakeUnit(ui_.TS26FCB, FrequencyHertz(), fHz_, Hint::Keep);
 
     c_ = values::ReadValue(ui_.TS26C);
     l_ = values::ReadValue(ui_.TS26L);
     f_ = values::ReadValue(ui_.TS26F);
 
-    if (!solve())
+    switch (solve()) {
+    case Outcome::Missing:
         return;
-
-    if (ui_.TS26CBF->currentText() != ui_.TS26FCB->currentText()) {
-        WriteUnit(ui_.TS26CBF, ui_.TS26FCB->currentText());
-        wave_->ComputeWave(nullptr);
+    case Outcome::Unsolvable:
+        earlier.restore();
+        return;
+    case Outcome::Solved:
+        break;
     }
+    handFrequencyToWave();
+    handInductanceToCoil();
+}
 
-    if (ui_.TS26EditF->text() != ui_.TS26F->text()) {
-        // A wave group that was working from another value starts over from this frequency.
-        if (wave_->solvedField() != ExtendedWaveGroup::F)
-            wave_->ClearWave();
-        WriteText(ui_.TS26EditF, ui_.TS26F->text());
-        wave_->ComputeWave(nullptr);
-    }
+// A frequency that one of the groups computes keeps its quantity in the new
+// unit; a typed one is read anew in it.
+void ExtendedCircuitGroup::takeFrequencyUnit()
+{
+    const int wave = wave_->solvedField();
+    const bool computed = solvedField_ == F || (wave != ExtendedWaveGroup::None && wave != ExtendedWaveGroup::F);
+    double hertz = fHz_;
+    extended::TakeUnit(ui_.TS26FCB, extended::FrequencyHertz(), hertz, extended::Hint::Keep);
+    if (computed)
+        extended::Reexpress(ui_.TS26F, fHz_, hertz);
+    fHz_ = hertz;
+}
 
-    if (ui_.TS26Ll->text() != ui_.TS26L->text()) {
-        if (coil_->solvedField() == ExtendedCoilGroup::L) {
-            // The coil's own inductance no longer fits: its sizes go, the new L stays.
-            coil_->ClearCoil();
-            WriteText(ui_.TS26Ll, ui_.TS26L->text());
-        } else {
-            WriteText(ui_.TS26Ll, ui_.TS26L->text());
-            coil_->ComputeCoil(nullptr);
-        }
+// The same for the inductance, whose unit the coil group shares at once.
+void ExtendedCircuitGroup::takeInductanceUnit()
+{
+    const bool computed = solvedField_ == L || coil_->solvedField() == ExtendedCoilGroup::L;
+    double microhenries = kL_;
+    extended::TakeUnit(ui_.TS26LCB, extended::InductanceMicrohenries(), microhenries, extended::Hint::Keep);
+    if (computed)
+        extended::Reexpress(ui_.TS26L, kL_, microhenries);
+    kL_ = microhenries;
+    if (ui_.TS26LlCB->currentText() != ui_.TS26LCB->currentText()) {
+        coil_->followInductanceUnit(ui_.TS26LCB->currentText(), inductance(), computed);
+        coil_->ComputeCoil(nullptr);
     }
 }
 
-bool ExtendedCircuitGroup::solve()
+void ExtendedCircuitGroup::followInductanceUnit(const QString& unit, const extended::UnitValue& partner, bool computed)
+{
+    using namespace extended;
+    WriteUnit(ui_.TS26LCB, unit);
+    double microhenries = kL_;
+    TakeUnit(ui_.TS26LCB, InductanceMicrohenries(), microhenries, Hint::Keep);
+    if (!IsEmpty(partner.edit))
+        PassQuantity(partner, {ui_.TS26L, microhenries});
+    else if (computed)
+        Reexpress(ui_.TS26L, kL_, microhenries);
+    kL_ = microhenries;
+}
+
+void ExtendedCircuitGroup::followFrequencyUnit(const QString& unit)
+{
+    using namespace extended;
+    WriteUnit(ui_.TS26FCB, unit);
+    double hertz = fHz_;
+    TakeUnit(ui_.TS26FCB, FrequencyHertz(), hertz, Hint::Keep);
+    TakeUnit(ui_.TS26FCB, FrequencyPerMegahertz(), dF_, Hint::Keep);
+    Reexpress(ui_.TS26F, fHz_, hertz);
+    fHz_ = hertz;
+}
+
+Outcome ExtendedCircuitGroup::solve()
 {
     using extended::ShowComputed;
     const auto megahertz = [this] { return checked::Div(f_, dF_); };
 
     if (c_ == 0) {
         if (!(l_ > 0 && f_ > 0))
-            return false;
+            return Outcome::Missing;
         solvedField_ = C;
-        const Real fMHz = megahertz();
-        c_ = checked::ToDouble(checked::Div(K * K, fMHz * fMHz * l_ * kL_ * kC_));
-        ShowComputed(ui_.TS26C, c_);
+        const bool solved = values::SolveInto(ui_.TS26C, [&] {
+            const Real fMHz = megahertz();
+            c_ = checked::ToDouble(checked::Div(K * K, fMHz * fMHz * l_ * kL_ * kC_));
+            ShowComputed(ui_.TS26C, c_);
+        });
+        if (!solved)
+            return Outcome::Unsolvable;
     }
     if (l_ == 0) {
         if (!(c_ > 0 && f_ > 0))
-            return false;
+            return Outcome::Missing;
         solvedField_ = L;
-        const Real fMHz = megahertz();
-        l_ = checked::ToDouble(checked::Div(K * K, fMHz * fMHz * c_ * kL_ * kC_));
-        ShowComputed(ui_.TS26L, l_);
+        const bool solved = values::SolveInto(ui_.TS26L, [&] {
+            const Real fMHz = megahertz();
+            l_ = checked::ToDouble(checked::Div(K * K, fMHz * fMHz * c_ * kL_ * kC_));
+            ShowComputed(ui_.TS26L, l_);
+        });
+        if (!solved)
+            return Outcome::Unsolvable;
     }
     if (f_ == 0) {
         if (!(c_ > 0 && l_ > 0))
-            return false;
+            return Outcome::Missing;
         solvedField_ = F;
-        f_ = checked::ToDouble(checked::Div(dF_ * K, checked::Sqrt(Real(l_) * kL_ * c_ * kC_)));
-        ShowComputed(ui_.TS26F, f_);
+        const bool solved = values::SolveInto(ui_.TS26F, [&] {
+            f_ = checked::ToDouble(checked::Div(dF_ * K, checked::Sqrt(Real(l_) * kL_ * c_ * kC_)));
+            ShowComputed(ui_.TS26F, f_);
+        });
+        if (!solved)
+            return Outcome::Unsolvable;
     }
-    return true;
+    return Outcome::Solved;
 }
 
-void ExtendedCircuitGroup::ClearCircuit()
+// The wave group takes the circuit's frequency unit and, when its frequency
+// is another quantity, the circuit's frequency.
+void ExtendedCircuitGroup::handFrequencyToWave()
 {
     using namespace extended;
-    WriteUnit(ui_.TS26CCB, QStringLiteral("пФ"));
-    WriteUnit(ui_.TS26LCB, QStringLiteral("мкГн"));
-    WriteUnit(ui_.TS26FCB, QStringLiteral("мГц"));
+    const bool unitHanded = ui_.TS26CBF->currentText() != ui_.TS26FCB->currentText();
+    if (unitHanded)
+        wave_->followFrequencyUnit(ui_.TS26FCB->currentText());
+
+    if (!SameQuantity(wave_->frequency(), frequency())) {
+        // A wave group that was working from another value starts over from this frequency.
+        if (wave_->solvedField() != ExtendedWaveGroup::F)
+            wave_->ClearWave(Units::Keep);
+        if (!PassQuantity(frequency(), wave_->frequency()))
+            return;
+    } else if (!unitHanded) {
+        return;
+    }
+    wave_->ComputeWave(nullptr);
+}
+
+void ExtendedCircuitGroup::handInductanceToCoil()
+{
+    using namespace extended;
+    if (SameQuantity(coil_->inductance(), inductance()))
+        return;
+    if (coil_->solvedField() == ExtendedCoilGroup::L) {
+        // The coil's own inductance no longer fits: its sizes go, the new L stays.
+        coil_->ClearCoil(Units::Keep);
+        PassQuantity(inductance(), coil_->inductance());
+    } else if (PassQuantity(inductance(), coil_->inductance())) {
+        coil_->ComputeCoil(nullptr);
+    }
+}
+
+void ExtendedCircuitGroup::ClearCircuit(extended::Units units)
+{
+    using namespace extended;
+    if (units == Units::Reset) {
+        WriteUnit(ui_.TS26CCB, QStringLiteral("пФ"));
+        WriteUnit(ui_.TS26LCB, QStringLiteral("мкГн"));
+        WriteUnit(ui_.TS26FCB, QStringLiteral("мГц"));
+        kC_ = 1;
+        kL_ = 1;
+        dF_ = 1;
+        fHz_ = 1e6;
+    }
     ShowEmpty(ui_.TS26C);
     ShowEmpty(ui_.TS26L);
     ShowEmpty(ui_.TS26F);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "pages/circuits/extended_fields.h"
+
 class QLineEdit;
 class QObject;
+class QString;
 
 namespace Ui {
 class ExtendedCircuitPage;
@@ -22,28 +25,45 @@ public:
     void link(ExtendedWaveGroup& wave, ExtendedCoilGroup& coil);
 
     void ComputeCircuit(const QObject* control);
-    void ClearCircuit();
+    void ClearCircuit(extended::Units units = extended::Units::Reset);
 
     int solvedField() const { return solvedField_; }
     // Lets a test put the group into states that typing alone never reaches.
     void forceSolvedField(int field) { solvedField_ = field; }
 
+    // L in microhenries per unit shown, F in hertz per unit shown.
+    extended::UnitValue inductance() const;
+    extended::UnitValue frequency() const;
+
+    // The other group's unit chosen for the same quantity: this group takes
+    // it and shows `partner`'s quantity in it (its own, when `partner` is
+    // empty: kept when computed, read anew in the unit when typed).
+    void followInductanceUnit(const QString& unit, const extended::UnitValue& partner, bool computed);
+    // The frequency unit handed over: the frequency shown keeps its quantity.
+    void followFrequencyUnit(const QString& unit);
+
 private:
     QLineEdit* solvedEdit() const;
-    bool solve();  // false: an input was missing and the run ends
+    extended::Outcome solve();
+    void takeFrequencyUnit();
+    void takeInductanceUnit();
+    void handFrequencyToWave();
+    void handInductanceToCoil();
 
     Ui::ExtendedCircuitPage& ui_;
     ExtendedWaveGroup* wave_ = nullptr;
     ExtendedCoilGroup* coil_ = nullptr;
 
     // Numbers in the units the combos show; the factors turn them into
-    // picofarads, microhenries and megahertz inside the formulas.
+    // picofarads, microhenries and megahertz inside the formulas. Each factor
+    // is that of the unit its field's text is written in.
     double c_ = 0;
     double l_ = 0;
     double f_ = 0;
     double kC_ = 1;
     double kL_ = 1;
     double dF_ = 1;
+    double fHz_ = 1e6;  // hertz per unit of the frequency shown
     int solvedField_ = None;
 };
 

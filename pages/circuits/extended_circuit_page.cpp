@@ -16,7 +16,7 @@ ExtendedCircuitPage::ExtendedCircuitPage(QWidget* parent)
     ui->setupUi(this);
     setObjectName(QStringLiteral("TS26"));
     circuit_.link(wave_, coil_);
-    wave_.link(circuit_);
+    wave_.link(circuit_, coil_);
     coil_.link(circuit_, wave_);
 
     values::LoadPicture(ui->TS26Image1, QStringLiteral("TS26Image1"));

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "pages/circuits/extended_fields.h"
+
+#include <QString>
+
 class QLineEdit;
 class QObject;
 
@@ -20,25 +24,37 @@ public:
     enum Solved { None = 0, W = 1, Dk = 2, Dp = 3, J = 4, L = 5 };
 
     explicit ExtendedCoilGroup(Ui::ExtendedCircuitPage& ui);
+    // Also takes the range label's hint, which it shows while the coil is in range.
     void link(ExtendedCircuitGroup& circuit, ExtendedWaveGroup& wave);
 
     void ComputeCoil(const QObject* control);
-    void ClearCoil();
+    void ClearCoil(extended::Units units = extended::Units::Reset);
 
     int solvedField() const { return solvedField_; }
     // Lets a test put the group into states that typing alone never reaches.
     void forceSolvedField(int field) { solvedField_ = field; }
 
+    // L in microhenries per unit shown.
+    extended::UnitValue inductance() const;
+    // As ExtendedCircuitGroup::followInductanceUnit.
+    void followInductanceUnit(const QString& unit, const extended::UnitValue& partner, bool computed);
+
 private:
     QLineEdit* solvedEdit() const;
-    bool solveLengthGiven();  // false: an input was missing and the run ends
-    bool solveTurnToTurn();
+    void takeInductanceUnit();
+    extended::Outcome solveLengthGiven();
+    extended::Outcome solveTurnToTurn();
+    // One block: its result into `value` and its field, or the field shows why not.
+    template <class Formula>
+    bool block(QLineEdit* edit, double& value, Formula&& formula);
+    bool inductanceBlock(double length);
     void showLimits();
-    void computeInductance(double length);
+    void handInductanceToCircuit();
 
     Ui::ExtendedCircuitPage& ui_;
     ExtendedCircuitGroup* circuit_ = nullptr;
     ExtendedWaveGroup* wave_ = nullptr;
+    QString rangeHint_;
 
     double w_ = 0;
     double dk_ = 0;

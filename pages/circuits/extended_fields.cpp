@@ -1,12 +1,38 @@
 #include "pages/circuits/extended_fields.h"
 
+#include "values/checked_math.h"
 #include "values/field.h"
+#include "values/number_text.h"
 #include "values/update_guard.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
 namespace pages::extended {
+
+namespace {
+
+using values::Real;
+namespace checked = values::checked;
+
+// Relative difference below which numbers shown in two units are one
+// quantity: a text written in another unit differs only beyond its 15th digit.
+constexpr double SameWithin = 1e-12;
+
+std::optional<double> NumberOf(const QLineEdit* edit)
+{
+    try {
+        return values::ParseNumber(edit->text());
+    } catch (const values::ConversionError&) {
+        return std::nullopt;  // reported where the field is read for its group
+    }
+}
+
+} // namespace
 
 void WriteText(QLineEdit* edit, const QString& text)
 {
@@ -33,6 +59,56 @@ void ShowEmpty(QLineEdit* edit)
 {
     const values::UpdateGuardScope guard;
     values::ShowCleared(edit);
+}
+
+bool SameQuantity(const UnitValue& a, const UnitValue& b)
+{
+    if (a.factor == b.factor)
+        return a.edit->text() == b.edit->text();
+    const auto x = NumberOf(a.edit);
+    const auto y = NumberOf(b.edit);
+    if (!x || !y)
+        return false;
+    const Real qa = Real(*x) * a.factor;
+    const Real qb = Real(*y) * b.factor;
+    return qa == qb || std::fabs(qa - qb) <= SameWithin * std::max(std::fabs(qa), std::fabs(qb));
+}
+
+bool PassQuantity(const UnitValue& from, const UnitValue& to)
+{
+    const auto number = NumberOf(from.edit);
+    if (from.factor == to.factor || !number) {
+        WriteText(to.edit, from.edit->text());
+        return true;
+    }
+    return values::SolveInto(to.edit, [&] {
+        const double shown = checked::ToDouble(checked::Div(Real(*number) * from.factor, to.factor));
+        WriteText(to.edit, values::FormatNumber(shown));
+    });
+}
+
+bool Reexpress(QLineEdit* edit, double before, double after)
+{
+    if (before == after)
+        return true;
+    return PassQuantity({edit, before}, {edit, after});
+}
+
+bool IsEmpty(const QLineEdit* edit)
+{
+    const auto number = NumberOf(edit);
+    return number && *number == 0;
+}
+
+void EarlierTexts::keep(QLineEdit* edit)
+{
+    kept_.push_back({edit, edit->text()});
+}
+
+void EarlierTexts::restore() const
+{
+    for (const Kept& field : kept_)
+        WriteText(field.edit, field.text);
 }
 
 } // namespace pages::extended

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QString>
+
+#include <vector>
+
 class QComboBox;
 class QLineEdit;
-class QString;
 
 namespace pages::extended {
 
@@ -12,5 +15,53 @@ void WriteText(QLineEdit* edit, const QString& text);
 void WriteUnit(QComboBox* combo, const QString& text);  // a combo's text, its item selected with it
 void ShowComputed(QLineEdit* edit, double value);       // yellow, still editable
 void ShowEmpty(QLineEdit* edit);                        // "0" in the window colour
+
+// How a group's computation went: a result, an input missing (the run ends
+// silently), or inputs that give no answer (a field shows why in red).
+enum class Outcome { Solved, Missing, Unsolvable };
+
+// The "Очистить" buttons put the units back; a group cleared because another
+// group handed it a value keeps the units the user chose.
+enum class Units { Reset, Keep };
+
+// The number of an edit in the unit its combo names; factor is that unit
+// worth in a unit shared by the two groups that pass the value between them
+// (microhenries for L, hertz for F).
+struct UnitValue {
+    QLineEdit* edit;
+    double factor;
+};
+
+// True when both edits show the same quantity: the same text in the same
+// unit, or numbers in two units equal to well within the digits a field shows.
+bool SameQuantity(const UnitValue& a, const UnitValue& b);
+
+// Shows in `to` the quantity that `from` shows, in `to`'s own unit; the text
+// goes over unchanged when both are in the same unit. Returns false when the
+// quantity does not fit `to`'s unit, which `to` then shows in red.
+bool PassQuantity(const UnitValue& from, const UnitValue& to);
+
+// Rewrites the number of an edit whose unit changed from `before` to `after`
+// so that it still means the same quantity. False as PassQuantity.
+bool Reexpress(QLineEdit* edit, double before, double after);
+
+// True when the edit's number is 0 (a text that is no number counts as given).
+bool IsEmpty(const QLineEdit* edit);
+
+// A group computes its results again after first writing "0" into them;
+// when the inputs then give no answer, the results get back their earlier
+// texts (the field that cannot be computed shows why in red).
+class EarlierTexts {
+public:
+    void keep(QLineEdit* edit);  // before "0" is written into it
+    void restore() const;
+
+private:
+    struct Kept {
+        QLineEdit* edit;
+        QString text;
+    };
+    std::vector<Kept> kept_;
+};
 
 } // namespace pages::extended

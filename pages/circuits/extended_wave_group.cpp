@@ -1,7 +1,7 @@
 #include "pages/circuits/extended_wave_group.h"
 
 #include "pages/circuits/extended_circuit_group.h"
-#include "pages/circuits/extended_fields.h"
+#include "pages/circuits/extended_coil_group.h"
 #include "pages/circuits/extended_units.h"
 #include "values/checked_math.h"
 #include "values/field.h"
@@ -14,37 +14,59 @@ namespace {
 
 using values::Real;
 namespace checked = values::checked;
+using extended::Outcome;
 
 constexpr Real SpeedOfLight = 3e8L;        // metres per second
 constexpr Real QuarterSpeedOfLight = 7.5e7L;
+
+// One value of a block, computed into `value`; when the inputs give no
+// answer, its field shows why.
+template <class Formula>
+bool Compute(QLineEdit* edit, double& value, Formula&& formula)
+{
+    return values::SolveInto(edit, [&] { value = checked::ToDouble(formula()); });
+}
 
 } // namespace
 
 ExtendedWaveGroup::ExtendedWaveGroup(Ui::ExtendedCircuitPage& ui) : ui_(ui) {}
 
-void ExtendedWaveGroup::link(ExtendedCircuitGroup& circuit)
+void ExtendedWaveGroup::link(ExtendedCircuitGroup& circuit, ExtendedCoilGroup& coil)
 {
     circuit_ = &circuit;
+    coil_ = &coil;
 }
 
-void ExtendedWaveGroup::resetComputed()
+extended::UnitValue ExtendedWaveGroup::frequency() const
 {
-    const QString zero = QStringLiteral("0");
-    if (solvedField_ != F && solvedField_ != None)
-        extended::WriteText(ui_.TS26EditF, zero);
-    if (solvedField_ != T && solvedField_ != None)
-        extended::WriteText(ui_.TS26EditT, zero);
-    if (solvedField_ != Wavelength && solvedField_ != None)
-        extended::WriteText(ui_.TS26EditJ, zero);
-    if (solvedField_ != QuarterWavelength && solvedField_ != None)
-        extended::WriteText(ui_.TS26EditJ4, zero);
+    return {ui_.TS26EditF, fF_};
 }
 
-void ExtendedWaveGroup::ComputeWave(const QObject* /*control*/)
+void ExtendedWaveGroup::resetComputed(extended::EarlierTexts& earlier)
+{
+    if (solvedField_ == None)
+        return;
+    const std::pair<int, QLineEdit*> fields[] = {
+        {F, ui_.TS26EditF}, {T, ui_.TS26EditT}, {Wavelength, ui_.TS26EditJ}, {QuarterWavelength, ui_.TS26EditJ4}};
+    for (const auto& [input, edit] : fields) {
+        if (input == solvedField_)
+            continue;
+        earlier.keep(edit);
+        extended::WriteText(edit, QStringLiteral("0"));
+    }
+}
+
+void ExtendedWaveGroup::ComputeWave(const QObject* control)
 {
     using namespace extended;
+    for (QLineEdit* edit : {ui_.TS26EditF, ui_.TS26EditT, ui_.TS26EditJ, ui_.TS26EditJ4})
+        values::ClearUnsolvable(edit);
 
-    resetComputed();
+    if (control == ui_.TS26CBF)
+        takeFrequencyUnit();
+
+    EarlierTexts earlier;
+    resetComputed(earlier);
 
     TakeUnit(ui_.TS26CBF, FrequencyHertz(), fF_);
     TakeUnit(ui_.TS26CBT, TimeSeconds(), tT_);
@@ -56,95 +78,137 @@ void ExtendedWaveGroup::ComputeWave(const QObject* /*control*/)
     lambda_ = values::ReadValue(ui_.TS26EditJ);
     lambda4_ = values::ReadValue(ui_.TS26EditJ4);
 
-    if (!solve())
+    switch (solve()) {
+    case Outcome::Missing:
         return;
-
-    if (ui_.TS26FCB->currentText() != ui_.TS26CBF->currentText()) {
-        WriteUnit(ui_.TS26FCB, ui_.TS26CBF->currentText());
-        circuit_->ComputeCircuit(nullptr);
+    case Outcome::Unsolvable:
+        earlier.restore();
+        return;
+    case Outcome::Solved:
+        break;
     }
-
-    if (ui_.TS26F->text() != ui_.TS26EditF->text()) {
-        if (circuit_->solvedField() == ExtendedCircuitGroup::F) {
-            // The circuit computed its frequency; now the frequency is given,
-            // so the circuit starts over from it and the coil's inductance.
-            circuit_->ClearCircuit();
-            WriteText(ui_.TS26F, ui_.TS26EditF->text());
-            WriteText(ui_.TS26L, ui_.TS26Ll->text());
-        } else {
-            WriteText(ui_.TS26F, ui_.TS26EditF->text());
-        }
-        circuit_->ComputeCircuit(nullptr);
-    }
+    handFrequencyToCircuit();
 }
 
-bool ExtendedWaveGroup::solve()
+// A frequency that one of the groups computes keeps its quantity in the new
+// unit; a typed one is read anew in it.
+void ExtendedWaveGroup::takeFrequencyUnit()
+{
+    const bool computed =
+        (solvedField_ != None && solvedField_ != F) || circuit_->solvedField() == ExtendedCircuitGroup::F;
+    double hertz = fF_;
+    extended::TakeUnit(ui_.TS26CBF, extended::FrequencyHertz(), hertz, extended::Hint::Keep);
+    if (computed)
+        extended::Reexpress(ui_.TS26EditF, fF_, hertz);
+    fF_ = hertz;
+}
+
+void ExtendedWaveGroup::followFrequencyUnit(const QString& unit)
+{
+    using namespace extended;
+    WriteUnit(ui_.TS26CBF, unit);
+    double hertz = fF_;
+    TakeUnit(ui_.TS26CBF, FrequencyHertz(), hertz, Hint::Keep);
+    Reexpress(ui_.TS26EditF, fF_, hertz);
+    fF_ = hertz;
+}
+
+Outcome ExtendedWaveGroup::solve()
 {
     using extended::ShowComputed;
-    const auto lengthsFromFrequency = [this] {
-        const Real hertz = Real(f_) * fF_;
-        lambda_ = checked::ToDouble(checked::Div(SpeedOfLight, hertz * jJ_));
-        lambda4_ = checked::ToDouble(checked::Div(QuarterSpeedOfLight, hertz * jJ4_));
+    const auto period = [this] { return checked::Div(1, Real(f_) * fF_ * tT_); };
+    const auto wavelength = [this] { return checked::Div(SpeedOfLight, Real(f_) * fF_ * jJ_); };
+    const auto quarterWavelength = [this] { return checked::Div(QuarterSpeedOfLight, Real(f_) * fF_ * jJ4_); };
+    const auto frequencyOfWavelength = [this] {
+        return checked::Div(SpeedOfLight, Real(lambda_) * fF_ * jJ_);
     };
-    const auto periodFromFrequency = [this] {
-        t_ = checked::ToDouble(checked::Div(1, Real(f_) * fF_ * tT_));
-    };
-    const auto frequencyFromWavelength = [this] {
-        f_ = checked::ToDouble(checked::Div(SpeedOfLight, Real(lambda_) * fF_ * jJ_));
+    // Shows the three values of a block once all of them have an answer.
+    const auto show = [](std::initializer_list<std::pair<QLineEdit*, double>> results) {
+        for (const auto& [edit, value] : results)
+            ShowComputed(edit, value);
+        return Outcome::Solved;
     };
 
     if (t_ == 0 && lambda_ == 0 && lambda4_ == 0) {
         if (!(f_ > 0))
-            return false;
+            return Outcome::Missing;
         solvedField_ = F;
-        periodFromFrequency();
-        lengthsFromFrequency();
-        ShowComputed(ui_.TS26EditT, t_);
-        ShowComputed(ui_.TS26EditJ, lambda_);
-        ShowComputed(ui_.TS26EditJ4, lambda4_);
+        if (!(Compute(ui_.TS26EditT, t_, period) && Compute(ui_.TS26EditJ, lambda_, wavelength) &&
+              Compute(ui_.TS26EditJ4, lambda4_, quarterWavelength)))
+            return Outcome::Unsolvable;
+        return show({{ui_.TS26EditT, t_}, {ui_.TS26EditJ, lambda_}, {ui_.TS26EditJ4, lambda4_}});
     }
     if (f_ == 0 && lambda_ == 0 && lambda4_ == 0) {
         if (!(t_ > 0))
-            return false;
+            return Outcome::Missing;
         solvedField_ = T;
-        f_ = checked::ToDouble(checked::Div(1, Real(t_) * fF_ * tT_));
-        lengthsFromFrequency();
-        ShowComputed(ui_.TS26EditF, f_);
-        ShowComputed(ui_.TS26EditJ, lambda_);
-        ShowComputed(ui_.TS26EditJ4, lambda4_);
+        const auto fromPeriod = [this] { return checked::Div(1, Real(t_) * fF_ * tT_); };
+        if (!(Compute(ui_.TS26EditF, f_, fromPeriod) && Compute(ui_.TS26EditJ, lambda_, wavelength) &&
+              Compute(ui_.TS26EditJ4, lambda4_, quarterWavelength)))
+            return Outcome::Unsolvable;
+        return show({{ui_.TS26EditF, f_}, {ui_.TS26EditJ, lambda_}, {ui_.TS26EditJ4, lambda4_}});
     }
     if (f_ == 0 && t_ == 0 && lambda4_ == 0) {
         if (!(lambda_ > 0))
-            return false;
+            return Outcome::Missing;
         solvedField_ = Wavelength;
-        lambda4_ = checked::ToDouble(checked::Div(Real(lambda_) * jJ_, 4 * Real(jJ4_)));
-        frequencyFromWavelength();
-        periodFromFrequency();
-        ShowComputed(ui_.TS26EditF, f_);
-        ShowComputed(ui_.TS26EditT, t_);
-        ShowComputed(ui_.TS26EditJ4, lambda4_);
+        const auto quarter = [this] { return checked::Div(Real(lambda_) * jJ_, 4 * Real(jJ4_)); };
+        if (!(Compute(ui_.TS26EditJ4, lambda4_, quarter) && Compute(ui_.TS26EditF, f_, frequencyOfWavelength) &&
+              Compute(ui_.TS26EditT, t_, period)))
+            return Outcome::Unsolvable;
+        return show({{ui_.TS26EditF, f_}, {ui_.TS26EditT, t_}, {ui_.TS26EditJ4, lambda4_}});
     }
     if (f_ == 0 && t_ == 0 && lambda_ == 0) {
         if (!(lambda4_ > 0))
-            return false;
+            return Outcome::Missing;
         solvedField_ = QuarterWavelength;
-        lambda_ = checked::ToDouble(checked::Div(Real(lambda4_) * 4 * jJ4_, jJ_));
-        frequencyFromWavelength();
-        periodFromFrequency();
-        ShowComputed(ui_.TS26EditF, f_);
-        ShowComputed(ui_.TS26EditT, t_);
-        ShowComputed(ui_.TS26EditJ, lambda_);
+        const auto whole = [this] { return checked::Div(Real(lambda4_) * 4 * jJ4_, jJ_); };
+        if (!(Compute(ui_.TS26EditJ, lambda_, whole) && Compute(ui_.TS26EditF, f_, frequencyOfWavelength) &&
+              Compute(ui_.TS26EditT, t_, period)))
+            return Outcome::Unsolvable;
+        return show({{ui_.TS26EditF, f_}, {ui_.TS26EditT, t_}, {ui_.TS26EditJ, lambda_}});
     }
-    return true;
+    return Outcome::Solved;  // two or more values given: nothing to compute
 }
 
-void ExtendedWaveGroup::ClearWave()
+// The circuit group takes the wave's frequency unit and, when its frequency
+// is another quantity, the wave's frequency.
+void ExtendedWaveGroup::handFrequencyToCircuit()
 {
     using namespace extended;
-    WriteUnit(ui_.TS26CBF, QStringLiteral("мГц"));
-    WriteUnit(ui_.TS26CBT, QStringLiteral("мкс"));
-    WriteUnit(ui_.TS26CBJ, QStringLiteral("м"));
-    WriteUnit(ui_.TS26CBJ4, QStringLiteral("м"));
+    const bool unitHanded = ui_.TS26FCB->currentText() != ui_.TS26CBF->currentText();
+    if (unitHanded)
+        circuit_->followFrequencyUnit(ui_.TS26CBF->currentText());
+
+    if (!SameQuantity(circuit_->frequency(), frequency())) {
+        if (circuit_->solvedField() == ExtendedCircuitGroup::F) {
+            // The circuit computed its frequency; now the frequency is given,
+            // so the circuit starts over from it and the coil's inductance.
+            circuit_->ClearCircuit(Units::Keep);
+            PassQuantity(frequency(), circuit_->frequency());
+            PassQuantity(coil_->inductance(), circuit_->inductance());
+        } else if (!PassQuantity(frequency(), circuit_->frequency())) {
+            return;
+        }
+    } else if (!unitHanded) {
+        return;
+    }
+    circuit_->ComputeCircuit(nullptr);
+}
+
+void ExtendedWaveGroup::ClearWave(extended::Units units)
+{
+    using namespace extended;
+    if (units == Units::Reset) {
+        WriteUnit(ui_.TS26CBF, QStringLiteral("мГц"));
+        WriteUnit(ui_.TS26CBT, QStringLiteral("мкс"));
+        WriteUnit(ui_.TS26CBJ, QStringLiteral("м"));
+        WriteUnit(ui_.TS26CBJ4, QStringLiteral("м"));
+        fF_ = 1e6;
+        tT_ = 1e-6;
+        jJ_ = 1;
+        jJ4_ = 1;
+    }
     ShowEmpty(ui_.TS26EditF);
     ShowEmpty(ui_.TS26EditJ);
     ShowEmpty(ui_.TS26EditT);

@@ -78,27 +78,33 @@ values::Real FilterSection::cutOff(values::Real lr, values::Real c) const
 void FilterSection::Compute()
 {
     using filter_math::StoreAndShow;
+    for (QLineEdit* edit : {ui.c, ui.lr, ui.fc})
+        values::ClearUnsolvable(edit);
     C = values::ReadValue(ui.c, cFactor * cScale);
     LR = values::ReadValue(ui.lr, lrFactor * lrScale);
     Fc = values::ReadValue(ui.fc, fcScale);
 
+    // Valid numbers that give no answer turn the field red and end the
+    // computation; its earlier result stays.
     if (C == 0 || SolvedField == FieldC) {
         if (!(LR > 0 && Fc > 0))
             return;
         SolvedField = FieldC;
-        StoreAndShow(ui.c, C, element(LR, Fc), cFactor * cScale);
+        if (!values::SolveInto(ui.c, [&] { StoreAndShow(ui.c, C, element(LR, Fc), cFactor * cScale); }))
+            return;
     }
     if (LR == 0 || SolvedField == FieldLR) {
         if (!(C > 0 && Fc > 0))
             return;
         SolvedField = FieldLR;
-        StoreAndShow(ui.lr, LR, element(C, Fc), lrFactor * lrScale);
+        if (!values::SolveInto(ui.lr, [&] { StoreAndShow(ui.lr, LR, element(C, Fc), lrFactor * lrScale); }))
+            return;
     }
     if (Fc == 0 || SolvedField == FieldFc) {
         if (!(LR > 0 && C > 0))
             return;
         SolvedField = FieldFc;
-        StoreAndShow(ui.fc, Fc, cutOff(LR, C), fcScale);
+        values::SolveInto(ui.fc, [&] { StoreAndShow(ui.fc, Fc, cutOff(LR, C), fcScale); });
     }
 }
 

@@ -38,6 +38,8 @@ void OscillatingCircuitPage::ReadFieldOf(QObject* sender)
 
 void OscillatingCircuitPage::Compute(QObject* sender)
 {
+    for (QLineEdit* edit : {ui->LCFC, ui->LCFL, ui->LCFF})
+        values::ClearUnsolvable(edit);
     ReadFieldOf(sender);
 
     if (values::Solvable(C, L, F))
@@ -47,18 +49,20 @@ void OscillatingCircuitPage::Compute(QObject* sender)
     if (values::Solvable(F, C, L))
         SolvedField = FieldF;
 
+    // Valid numbers that give no answer turn the solved field red; its
+    // earlier result stays.
     using namespace filter_math;
     switch (SolvedField) {
     case None:
         return;
     case FieldC:
-        StoreAndShow(ui->LCFC, C, LcElement(TwoPi, L, F), cScale);
+        values::SolveInto(ui->LCFC, [&] { StoreAndShow(ui->LCFC, C, LcElement(TwoPi, L, F), cScale); });
         return;
     case FieldL:
-        StoreAndShow(ui->LCFL, L, LcElement(TwoPi, C, F), lScale);
+        values::SolveInto(ui->LCFL, [&] { StoreAndShow(ui->LCFL, L, LcElement(TwoPi, C, F), lScale); });
         return;
     case FieldF:
-        StoreAndShow(ui->LCFF, F, LcCutOff(TwoPi, L, C), fScale);
+        values::SolveInto(ui->LCFF, [&] { StoreAndShow(ui->LCFF, F, LcCutOff(TwoPi, L, C), fScale); });
         return;
     }
 }

@@ -1,6 +1,7 @@
 #include "support/circuits_filter_checks.h"
 
 #include "controls/radio_group.h"
+#include "values/field.h"
 #include "values/number_text.h"
 
 #include <QRadioButton>
@@ -445,6 +446,8 @@ void CheckFilterReopen(const FilterModel& model)
 
 void FilterBadInputRows()
 {
+    // A text that is no number is reported once; valid numbers that give no
+    // answer turn the solved field red instead, and nothing is reported.
     QTest::addColumn<QString>("fault");
     QTest::newRow("text that does not convert") << "conversion";
     QTest::newRow("cut-off beyond the largest number") << "overflow";
@@ -456,7 +459,8 @@ void CheckFilterBadInput(const FilterModel& model)
     const OpenedPage page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     CapturedErrors errors;
-    if (fault == "overflow") {
+    const bool overflow = fault == "overflow";
+    if (overflow) {
         // 1e-300 pF and 1e-301 uH put the cut-off beyond the largest double.
         TypeExponent(fields.c, "1", "300", true);
         TypeExponent(fields.lr, "1", "301", false);
@@ -467,7 +471,7 @@ void CheckFilterBadInput(const FilterModel& model)
     QVERIFY(IsSolved(fields.fc));
     const QString before = fields.fc->text();
 
-    if (fault == "overflow") {
+    if (overflow) {
         fields.lr->setCursorPosition(2);
         Type(fields.lr, "-");
         QCOMPARE(fields.lr->text(), QStringLiteral("1e-301"));
@@ -476,17 +480,21 @@ void CheckFilterBadInput(const FilterModel& model)
         Type(fields.lr, "-");
         QCOMPARE(fields.lr->text(), QStringLiteral("1-0"));
     }
-    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.count(), overflow ? 0 : 1);
     QCOMPARE(fields.fc->text(), before);
-    QVERIFY(IsSolved(fields.fc));
+    QVERIFY(fields.fc->isReadOnly());
+    QCOMPARE(values::IsUnsolvable(fields.fc), overflow);
+    QCOMPARE(Background(fields.fc), overflow ? QColor(values::InvalidColour) : QColor(values::ResultColour));
+    QCOMPARE(fields.fc->toolTip(), overflow ? QStringLiteral("Нет решения: результат слишком велик") : QString());
     QVERIFY(IsInput(fields.lr));
     QVERIFY(IsInput(fields.c));
 
-    // The page goes on.
+    // The page goes on, and the red is gone.
     Overtype(fields.lr, "10");
-    QCOMPARE(errors.count(), 1);
-    QVERIFY(fields.fc->text() != before || fault != "overflow");
+    QCOMPARE(errors.count(), overflow ? 0 : 1);
+    QVERIFY(fields.fc->text() != before || !overflow);
     QVERIFY(IsSolved(fields.fc));
+    QVERIFY(fields.fc->toolTip().isEmpty());
 }
 
 } // namespace testing::circuits
