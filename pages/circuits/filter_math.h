@@ -1,16 +1,15 @@
 #pragma once
 
-#include "values/checked_math.h"
+#include "engineering/constants.h"
 
 class QLineEdit;
 
 namespace pages::filter_math {
 
-using values::Real;
-
-inline constexpr Real Pi = 3.1415926535897932385L;
-inline constexpr Real TwoPi = 6.283185307179586477L;
-inline constexpr Real FourPi = 12.566370614359172954L;
+using engineering::FourPi;
+using engineering::Pi;
+using engineering::Real;
+using engineering::TwoPi;
 
 // An LC section with the frequency constant k: the element that resonates with
 // `other` at fc, 1 / (other·(k·fc)²), and the cut-off 1 / (k·√(L·C)).

@@ -1,11 +1,11 @@
-#include "values/checked_math.h"
+#include "engineering/checked_math.h"
 
-#include "values/errors.h"
+#include "engineering/errors.h"
 
 #include <cfloat>
 #include <cmath>
 
-namespace values::checked {
+namespace engineering::checked {
 
 namespace {
 
@@ -86,4 +86,4 @@ double ToDouble(Real x)
     return static_cast<double>(x);
 }
 
-} // namespace values::checked
+} // namespace engineering::checked
