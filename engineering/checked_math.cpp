@@ -86,4 +86,9 @@ double ToDouble(Real x)
     return static_cast<double>(x);
 }
 
+bool CancelsOut(Real sum, Real magnitudes)
+{
+    return std::fabs(sum) <= 1e-12L * std::fabs(magnitudes);
+}
+
 } // namespace engineering::checked

@@ -23,5 +23,9 @@ Real Finite(Real x);
 // Narrows to double, raising an overflow when the value does not fit.
 double ToDouble(Real x);
 
+// True when a sum of terms whose magnitudes add up to `magnitudes` is zero
+// within rounding: what is left of it is noise, not a quantity.
+bool CancelsOut(Real sum, Real magnitudes);
+
 } // namespace checked
 } // namespace engineering

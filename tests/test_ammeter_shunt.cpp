@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "controls/labelled_edit.h"
 #include "support/page_fixture.h"
+#include "support/resistive_a_support.h"
 #include "support/test_support.h"
 #include "values/field.h"
 #include "values/number_text.h"
@@ -187,30 +188,54 @@ void AmmeterShuntTest::meterChangeResolvesShuntAndCircuit()
 
 void AmmeterShuntTest::meterSolvesEachField_data()
 {
+    QTest::addColumn<QChar>("separator");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("firstText");
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("secondText");
     QTest::addColumn<QString>("solved");
     QTest::addColumn<double>("expected");
+    QTest::addColumn<double>("resolved");  // the first field, once the solved one is typed over with 4.7
+    QTest::addColumn<QString>("reason");   // why the solved field has no value, or empty
 
-    QTest::newRow("Ra from Ia and Ua") << "RshIa" << "2" << "RshUa" << "300" << "RshRa" << 150.0;
-    QTest::newRow("Ia from Ra and Ua") << "RshRa" << "150" << "RshUa" << "300" << "RshIa" << 2.0;
-    QTest::newRow("Ua from Ra and Ia") << "RshRa" << "150" << "RshIa" << "2" << "RshUa" << 300.0;
+    QTest::newRow("Ra from Ia and Ua") << QChar('.') << "RshIa" << "2" << "RshUa" << "300" << "RshRa" << 150.0
+                                       << 3000 / 4.7 << "";
+    QTest::newRow("Ia from Ra and Ua") << QChar('.') << "RshRa" << "150" << "RshUa" << "300" << "RshIa" << 2.0
+                                       << 3000 / 4.7 << "";
+    QTest::newRow("Ua from Ra and Ia") << QChar('.') << "RshRa" << "150" << "RshIa" << "2" << "RshUa" << 300.0
+                                       << 4.7 / 20 << "";
+    // 2 Ом at 1 мкА: Ua shows 2E-6, and later 2E-5.
+    QTest::newRow("Ua of a few microvolts, comma") << QChar(',') << "RshIa" << "0,000001" << "RshRa" << "2"
+                                                   << "RshUa" << 2E-6 << 4.7 / 20 << "";
+    QTest::newRow("Ra beyond every double") << QChar('.') << "RshIa" << "1e-300" << "RshUa" << "1e300" << "RshRa"
+                                            << 0.0 << 0.0 << "Нет решения: результат слишком велик";
 }
 
 void AmmeterShuntTest::meterSolvesEachField()
 {
+    QFETCH(QChar, separator);
     QFETCH(QString, first);
     QFETCH(QString, firstText);
     QFETCH(QString, second);
     QFETCH(QString, secondText);
     QFETCH(QString, solved);
     QFETCH(double, expected);
+    QFETCH(double, resolved);
+    QFETCH(QString, reason);
+    const testing::DecimalSeparatorScope scope(separator);
 
-    testing::Retype(edit(first), firstText);
-    testing::Retype(edit(second), secondText);
+    for (const auto& [name, text] : {std::pair{first, firstText}, std::pair{second, secondText}}) {
+        if (text.contains('e'))
+            resistive_a::Paste(edit(name), text);
+        else
+            testing::Retype(edit(name), text);
+    }
     QVERIFY2(testing::SameDigits(testing::Shown(edit(solved)), expected), qPrintable(edit(solved)->text()));
+    QCOMPARE(edit(solved)->toolTip(), reason);
+    if (!reason.isEmpty()) {
+        QCOMPARE(testing::Background(edit(solved)), values::InvalidColour);
+        return;
+    }
     QCOMPARE(testing::Background(edit(solved)), values::ResultColour);
     QCOMPARE(testing::Background(edit(first)), values::WindowColour());
 
@@ -218,6 +243,21 @@ void AmmeterShuntTest::meterSolvesEachField()
     edit(second)->end(false);
     testing::Type(edit(second), "0");
     QVERIFY2(testing::SameDigits(testing::Shown(edit(solved)), expected * 10), qPrintable(edit(solved)->text()));
+
+    // Typed over, the solved field is an input that keeps every key; the
+    // emptied first field is then the one to solve.
+    edit(first)->selectAll();
+    QTest::keyClick(edit(first), Qt::Key_Backspace);
+    QCOMPARE(edit(first)->text(), QString("0"));
+    QCOMPARE(testing::Background(edit(first)), values::WindowColour());
+    const QString typed = QString("4") + separator + "7";
+    resistive_a::Overtype(edit(solved), typed);
+    QCOMPARE(edit(solved)->text(), typed);
+    QCOMPARE(testing::Background(edit(solved)), values::WindowColour());
+    QVERIFY2(testing::SameDigits(testing::Shown(edit(first)), resolved), qPrintable(edit(first)->text()));
+    QCOMPARE(testing::Background(edit(first)), values::ResultColour);
+    testing::Type(edit(solved), "1");
+    QCOMPARE(edit(solved)->text(), typed + "1");
 }
 
 void AmmeterShuntTest::measuredCurrentFromShunt()

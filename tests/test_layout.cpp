@@ -69,7 +69,7 @@ void LayoutTest::longReadOutsFit_data()
     QTest::newRow("voltage divider") << "N38" << "TS22" << "R1R2EUIR1=7.3;R1R2EUIR2=3.7;R1R2EUIE=13.3;R1R2EUII=0.37"
                                      << QStringList{"R1R2EUIL1", "R1R2EUIL2", "R1R2EUIL3", "R1R2EUIL4",
                                                     "R1R2EUIL5", "R1R2EUIL6", "R1R2EUIL7"};
-    QTest::newRow("ammeter shunt") << "N39" << "TS24" << "RshRa=7.3;RshIa=0.37;RshI=1.33;RshE=13.7;RshU=3.71"
+    QTest::newRow("ammeter shunt") << "N39" << "TS24" << "RshRa=7.3;RshIa=0.37;RshI=1.33;RshE=13.7"
                                    << QStringList{"RshLabel6", "RshLabel7"};
     QTest::newRow("voltmeter") << "N40" << "TS25" << "RoRu=7.31;RoIu=0.377;RoE=13.3"
                                << QStringList{"RoLabel2", "RoLabel4"};

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 using resistive_a::IsInput;
+using resistive_a::IsRed;
 using resistive_a::IsSolved;
 using resistive_a::Shows;
 using testing::Retype;
@@ -116,21 +117,37 @@ void ParallelResistorsTest::missingOneIsSolved()
 
 void ParallelResistorsTest::combinedNotBelowTheOtherComputesNothing_data()
 {
+    QTest::addColumn<QChar>("separator");
     QTest::addColumn<QString>("r2");
     QTest::addColumn<QString>("combined");
-    QTest::newRow("combined equal to R2") << "100" << "100";
-    QTest::newRow("combined above R2") << "100" << "150";
+    QTest::addColumn<QString>("reason");  // why R1 has no value, or empty when nothing is tried
+    QTest::newRow("combined equal to R2") << QChar('.') << "100" << "100" << "";
+    QTest::newRow("combined above R2") << QChar('.') << "100" << "150" << "";
+    // R2 · Rp / (R2 − Rp) = 1E600 / 1E285.
+    const QString tooLarge("Нет решения: результат слишком велик");
+    QTest::newRow("R1 beyond every double, point") << QChar('.') << "1e300" << "9.99999999999999e299" << tooLarge;
+    QTest::newRow("R1 beyond every double, comma") << QChar(',') << "1e300" << "9,99999999999999e299" << tooLarge;
 }
 
 void ParallelResistorsTest::combinedNotBelowTheOtherComputesNothing()
 {
+    QFETCH(QChar, separator);
     QFETCH(QString, r2);
     QFETCH(QString, combined);
+    QFETCH(QString, reason);
+    const testing::DecimalSeparatorScope scope(separator);
     // The combined value first, so that no digit of R2 ever exceeds it.
-    Retype(edit("RRR12"), combined);
-    Retype(edit("RRR2"), r2);
+    for (const auto& [name, text] : {std::pair{"RRR12", combined}, std::pair{"RRR2", r2}}) {
+        if (text.contains('e'))
+            resistive_a::Paste(edit(name), text);
+        else
+            Retype(edit(name), text);
+    }
     QCOMPARE(edit("RRR1")->text(), QString("0"));
-    for (const QString& name : kEdits)
+    QVERIFY(!edit("RRR1")->isReadOnly());
+    QCOMPARE(IsRed(edit("RRR1")), !reason.isEmpty());
+    QCOMPARE(edit("RRR1")->toolTip(), reason);
+    for (const QString& name : {"RRR2", "RRR12"})
         QVERIFY(IsInput(edit(name)));
 }
 

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "controls/labelled_edit.h"
 #include "support/page_fixture.h"
+#include "support/resistive_a_support.h"
 #include "support/test_support.h"
 #include "values/field.h"
 
@@ -42,7 +43,8 @@ private slots:
     void halvesClearIndependently();
     void bothDecimalSeparators_data();
     void bothDecimalSeparators();
-    void overflowIsAnArithmeticError();
+    void overflowTurnsRed_data();
+    void overflowTurnsRed();
     void badNumberIsReportedOnce();
 
 private:
@@ -277,19 +279,34 @@ void ReactanceTest::bothDecimalSeparators()
     QCOMPARE(edit("RLCFCRxc")->text(), shown);
 }
 
-void ReactanceTest::overflowIsAnArithmeticError()
+void ReactanceTest::overflowTurnsRed_data()
 {
-    // 1E-300 Ф at 1E-10 Гц has a reactance beyond every double.
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("capacitance");  // Ф, at 1E-10 Гц
+    QTest::newRow("point") << QChar('.') << "1.5E-300";
+    QTest::newRow("comma") << QChar(',') << "1,5E-300";
+}
+
+void ReactanceTest::overflowTurnsRed()
+{
+    QFETCH(QChar, separator);
+    QFETCH(QString, capacitance);
+    const testing::DecimalSeparatorScope scope(separator);
+
+    // 1.5E-300 Ф at 1E-10 Гц has a reactance beyond every double.
     testing::Choose(combo("RLCFCCBC"), "Ф");
     testing::Choose(combo("RLCFCCBF"), "Гц");
-    for (const auto& [name, text] : {std::pair{"RLCFCC", "1E-300"}, std::pair{"RLCFCF", "1E-10"}}) {
-        edit(name)->selectAll();
-        edit(name)->insert(text);
-    }
-    QCOMPARE(fixture_->errors().count(), 1);
-    fixture_->errors().clear();
+    for (const auto& [name, text] : {std::pair{"RLCFCC", capacitance}, std::pair{"RLCFCF", QString("1E-10")}})
+        resistive_a::Paste(edit(name), text);
     QCOMPARE(edit("RLCFCRxc")->text(), QString("0"));
-    QCOMPARE(testing::Background(edit("RLCFCRxc")), values::WindowColour());
+    QCOMPARE(testing::Background(edit("RLCFCRxc")), values::InvalidColour);
+    QCOMPARE(edit("RLCFCRxc")->toolTip(), QString("Нет решения: результат слишком велик"));
+
+    // A frequency that gives a reactance within range solves it.
+    resistive_a::Paste(edit("RLCFCF"), "1E290");
+    QVERIFY(testing::SameDigits(testing::Shown(edit("RLCFCRxc")), 1 / (kTwoPi * 1.5E-300 * 1E290)));
+    QCOMPARE(testing::Background(edit("RLCFCRxc")), values::ResultColour);
+    QCOMPARE(edit("RLCFCRxc")->toolTip(), QString());
 }
 
 void ReactanceTest::badNumberIsReportedOnce()

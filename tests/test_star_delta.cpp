@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 using resistive_a::IsInput;
+using resistive_a::IsRed;
 using resistive_a::IsSolved;
 using resistive_a::Shows;
 using testing::Retype;
@@ -51,7 +52,8 @@ private slots:
     void starGivesDelta_data();
     void starGivesDelta();
     void incompleteTripleComputesNothing();
-    void cancellingDeltaIsReportedOnce();
+    void cancellingDeltaTurnsRed_data();
+    void cancellingDeltaTurnsRed();
     void unitChangeOnSolvedPage_data();
     void unitChangeOnSolvedPage();
     void clearRestoresEverything();
@@ -166,22 +168,44 @@ void StarDeltaTest::incompleteTripleComputesNothing()
     QCOMPARE(edit("RabcRbc")->text(), QString("0"));
 }
 
-void StarDeltaTest::cancellingDeltaIsReportedOnce()
+void StarDeltaTest::cancellingDeltaTurnsRed_data()
 {
-    // 1 + 2 - 3 = 0: no star exists. The last side goes in as one digit.
-    type({"RabcRab", "RabcRca", "RabcRbc"}, {"1", "-3", "2"});
-    QCOMPARE(page->errors().count(), 1);
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QStringList>("sides");  // Rab, Rca, Rbc in typing order; Rbc goes in last
+    QTest::addColumn<QString>("apart");      // an Rbc that no longer cancels
+    QTest::addColumn<QList<double>>("star");
+
+    QTest::newRow("1 + 2 - 3") << QChar('.') << QStringList{"1", "-3", "2"} << "4" << Star(1, 4, -3);
+    // 0.1 + 0.2 - 0.3 leaves only rounding noise of binary fractions.
+    QTest::newRow("0.1 + 0.2 - 0.3, point") << QChar('.') << QStringList{"0.1", "-0.3", "0.2"} << "0.4"
+                                            << Star(0.1, 0.4, -0.3);
+    QTest::newRow("0.1 + 0.2 - 0.3, comma") << QChar(',') << QStringList{"0,1", "-0,3", "0,2"} << "0,4"
+                                            << Star(0.1, 0.4, -0.3);
+}
+
+void StarDeltaTest::cancellingDeltaTurnsRed()
+{
+    QFETCH(QChar, separator);
+    QFETCH(QStringList, sides);
+    QFETCH(QString, apart);
+    QFETCH(QList<double>, star);
+    const testing::DecimalSeparatorScope scope(separator);
+
+    type({"RabcRab", "RabcRca", "RabcRbc"}, sides);
     for (const QString& name : kStar) {
         QCOMPARE(edit(name)->text(), QString("0"));
-        QVERIFY(IsInput(edit(name)));
+        QVERIFY(IsRed(edit(name)));
+        QVERIFY(!edit(name)->isReadOnly());
+        QCOMPARE(edit(name)->toolTip(), QString("Нет решения: сумма Rab + Rbc + Rca равна нулю"));
     }
-    page->errors().clear();
 
     // Nothing was solved: a side that no longer cancels gives the star.
-    resistive_a::Overtype(edit("RabcRbc"), "4");
-    const QList<double> star = Star(1, 4, -3);
-    for (int k = 0; k < 3; ++k)
+    resistive_a::Overtype(edit("RabcRbc"), apart);
+    for (int k = 0; k < 3; ++k) {
         QVERIFY(Shows(edit(kStar[k]), star[k]));
+        QVERIFY(IsSolved(edit(kStar[k])));
+        QCOMPARE(edit(kStar[k])->toolTip(), QString());
+    }
 }
 
 void StarDeltaTest::unitChangeOnSolvedPage_data()

@@ -2,6 +2,7 @@
 #include "controls/labelled_edit.h"
 #include "controls/radio_group.h"
 #include "support/page_fixture.h"
+#include "support/resistive_a_support.h"
 #include "support/test_support.h"
 #include "values/field.h"
 #include "values/number_text.h"
@@ -59,10 +60,10 @@ private slots:
     void unitChangeRereadsInput();
     void bothDecimalSeparators_data();
     void bothDecimalSeparators();
-    void zeroInputResistanceIsAnArithmeticError();
+    void zeroInputResistanceTurnsItsFiguresRed();
     void badNumberIsReportedOnce();
-    void zeroDenominatorOfLowerResistor_data();
-    void zeroDenominatorOfLowerResistor();
+    void noDesignTurnsRed_data();
+    void noDesignTurnsRed();
 
 private:
     QLineEdit* edit(const QString& name) const { return Find<QLineEdit>(page_, name); }
@@ -399,7 +400,7 @@ void VoltageDividerTest::bothDecimalSeparators()
     QCOMPARE(label("R1R2EUIL7")->text(), inputCurrent);
 }
 
-void VoltageDividerTest::zeroInputResistanceIsAnArithmeticError()
+void VoltageDividerTest::zeroInputResistanceTurnsItsFiguresRed()
 {
     // With R2 = -R1 and no load, R1 + R2 is 0: the input figures cannot be formed.
     testing::ClickItem(modes(), 2);
@@ -409,9 +410,12 @@ void VoltageDividerTest::zeroInputResistanceIsAnArithmeticError()
     QCOMPARE(edit("R1R2EUIR2")->text(), QString("-1000"));
     typeAll({{"R1R2EUIE", "10"}, {"R1R2EUIU", "5"}});
 
-    QCOMPARE(fixture_->errors().count(), 1);
-    fixture_->errors().clear();
-    QCOMPARE(labelTexts(), QStringList(7, "??"));
+    QCOMPARE(labelTexts(), (QStringList{"0.025", "-0.025", "??", "0", "??", "0", "??"}));
+    for (const char* name : {"R1R2EUIL3", "R1R2EUIL5", "R1R2EUIL7"}) {
+        QCOMPARE(testing::FontColour(label(name)), values::InvalidColour);
+        QCOMPARE(label(name)->toolTip(), QString("Нет решения: получается деление на ноль"));
+    }
+    QCOMPARE(label("R1R2EUIL6")->toolTip(), QString());
     QCOMPARE(edit("R1R2EUIU")->text(), QString("5"));
     QCOMPARE(testing::Background(edit("R1R2EUIU")), values::WindowColour());
 }
@@ -433,35 +437,80 @@ void VoltageDividerTest::badNumberIsReportedOnce()
     QCOMPARE(labelTexts(), before);
 }
 
-void VoltageDividerTest::zeroDenominatorOfLowerResistor_data()
+void VoltageDividerTest::noDesignTurnsRed_data()
 {
     QTest::addColumn<int>("mode");
-    QTest::addColumn<Inputs>("inputs");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<Inputs>("inputs");     // the last one leaves no design
+    QTest::addColumn<QString>("workable");  // the last field's text that gives one
+    QTest::addColumn<QString>("red");
+    QTest::addColumn<QString>("reason");
 
+    const QString infinite("Нет решения: сопротивление получается бесконечно большим");
+    const QString negative("Нет решения: сопротивление получается нулевым или отрицательным");
     // E − U − R1·I = 10 − 5 − 10·0.5 = 0
-    QTest::newRow("by current") << 0
-                                << Inputs{{"R1R2EUIR1", "10"}, {"R1R2EUII", "0.5"}, {"R1R2EUIE", "10"},
-                                          {"R1R2EUIU", "5"}};
+    QTest::newRow("R2 by current, zero denominator")
+        << 0 << QChar('.') << Inputs{{"R1R2EUIR1", "10"}, {"R1R2EUII", "0.5"}, {"R1R2EUIE", "10"}, {"R1R2EUIU", "5"}}
+        << "4" << "R1R2EUIR2" << infinite;
     // (E − U)·Rн − R1·U = 5·1000 − 1000·5 = 0
-    QTest::newRow("by resistance") << 1
-                                   << Inputs{{"R1R2EUIR1", "1000"}, {"R1R2EUIRn", "1000"}, {"R1R2EUIE", "10"},
-                                             {"R1R2EUIU", "5"}};
+    QTest::newRow("R2 by resistance, zero denominator")
+        << 1 << QChar('.')
+        << Inputs{{"R1R2EUIR1", "1000"}, {"R1R2EUIRn", "1000"}, {"R1R2EUIE", "10"}, {"R1R2EUIU", "5"}} << "4"
+        << "R1R2EUIR2" << infinite;
+    // 12 − 4 − 1000·0.008 leaves only the rounding of 0.008.
+    QTest::newRow("R2 by current, denominator within rounding, point")
+        << 0 << QChar('.')
+        << Inputs{{"R1R2EUIR1", "1000"}, {"R1R2EUIE", "12"}, {"R1R2EUIU", "4"}, {"R1R2EUII", "0.008"}} << "0.004"
+        << "R1R2EUIR2" << infinite;
+    QTest::newRow("R2 by current, denominator within rounding, comma")
+        << 0 << QChar(',')
+        << Inputs{{"R1R2EUIR1", "1000"}, {"R1R2EUIE", "12"}, {"R1R2EUIU", "4"}, {"R1R2EUII", "0,008"}} << "0,004"
+        << "R1R2EUIR2" << infinite;
+    // 12 − 4 − 16·0.75 = −4: R2 would be −16 Ом.
+    QTest::newRow("R2 by current, negative")
+        << 0 << QChar('.') << Inputs{{"R1R2EUIR1", "16"}, {"R1R2EUIE", "12"}, {"R1R2EUIU", "4"}, {"R1R2EUII", "0.75"}}
+        << "0.25" << "R1R2EUIR2" << negative;
+    // I above E / R1 = 10 мА: the load would need U and Rн below 0.
+    QTest::newRow("U by current, load beyond the divider")
+        << 0 << QChar('.')
+        << Inputs{{"R1R2EUIR1", "1000"}, {"R1R2EUIR2", "1000"}, {"R1R2EUIE", "10"}, {"R1R2EUII", "0.02"}} << "0.002"
+        << "R1R2EUIU" << "Нет решения: ток I должен быть меньше E / R1";
 }
 
-void VoltageDividerTest::zeroDenominatorOfLowerResistor()
+void VoltageDividerTest::noDesignTurnsRed()
 {
     QFETCH(int, mode);
+    QFETCH(QChar, separator);
     QFETCH(Inputs, inputs);
+    QFETCH(QString, workable);
+    QFETCH(QString, red);
+    QFETCH(QString, reason);
+    const testing::DecimalSeparatorScope scope(separator);
 
     if (mode != 0)
         testing::ClickItem(modes(), mode);
     typeAll(inputs);
-    QCOMPARE(fixture_->errors().count(), 1);
-    fixture_->errors().clear();
-    QCOMPARE(edit("R1R2EUIR2")->text(), QString("0"));
-    QCOMPARE(testing::Background(edit("R1R2EUIR2")), values::WindowColour());
-    QVERIFY(!edit("R1R2EUIR2")->isReadOnly());
+    QCOMPARE(edit(red)->text(), QString("0"));
+    QCOMPARE(testing::Background(edit(red)), values::InvalidColour);
+    QCOMPARE(edit(red)->toolTip(), reason);
+    QVERIFY(!edit(red)->isReadOnly());
     QCOMPARE(labelTexts(), QStringList(7, "??"));
+
+    // A workable value gives a design; the faulty one again keeps it, in red.
+    QLineEdit* last = edit(inputs.last().first);
+    resistive_a::Overtype(last, workable);
+    QCOMPARE(testing::Background(edit(red)), values::ResultColour);
+    QCOMPARE(edit(red)->toolTip(), QString());
+    const QString design = edit(red)->text();
+    const QStringList figures = labelTexts();
+    QVERIFY(!figures.contains("??"));
+
+    resistive_a::Overtype(last, inputs.last().second);
+    QCOMPARE(edit(red)->text(), design);
+    QCOMPARE(testing::Background(edit(red)), values::InvalidColour);
+    QCOMPARE(edit(red)->toolTip(), reason);
+    QVERIFY(edit(red)->isReadOnly());
+    QCOMPARE(labelTexts(), figures);
 }
 
 QTEST_MAIN(VoltageDividerTest)

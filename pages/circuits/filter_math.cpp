@@ -4,7 +4,7 @@
 
 namespace pages::filter_math {
 
-using namespace values::checked;
+using namespace engineering::checked;
 
 Real LcElement(Real k, Real other, Real fc)
 {

@@ -2,9 +2,10 @@
 
 #include "ui_added_resistor_page.h"
 
+#include "pages/resistive/solved_field.h"
+
 #include "values/checked_math.h"
 #include "values/field.h"
-#include "values/number_text.h"
 #include "values/pictures.h"
 
 namespace pages {
@@ -13,7 +14,6 @@ namespace {
 
 using values::Real;
 using values::checked::Div;
-using values::checked::ToDouble;
 
 enum Field : int { Uv = 1, Un = 2, In = 3, Rd = 4 };
 
@@ -52,12 +52,18 @@ void AddedResistorPage::Compute()
         scale[field] = values::UnitScale(combos_[field], kKinds[field]);
         q[field] = values::ReadValue(edits_[field], scale[field]);
     }
+    if (SolvedField > 0)
+        q[SolvedField] = solvedValue_;
+    for (int field = Uv; field <= Rd; ++field)
+        values::ClearUnsolvable(edits_[field]);
+    values::ClearUnsolvable(ui->RDLabel2);
 
-    if (q[Uv] > 0 && q[Uv] < q[Un]) {
-        values::SetFieldState(ui->RDUv, values::FieldState::Invalid);
+    // The rule is for typed voltages: a solved one is recomputed below and
+    // keeps it by its formula.
+    if (SolvedField != Uv && SolvedField != Un && q[Uv] > 0 && q[Uv] < q[Un]) {
+        values::ShowUnsolvable(ui->RDUv, QStringLiteral("Uв должно быть не меньше Uн"));
         return;
     }
-    values::SetFieldColour(ui->RDUv, values::WindowColour());
 
     for (int field = Uv; field <= Rd; ++field) {
         if (q[field] != 0 && SolvedField != field)
@@ -70,31 +76,34 @@ void AddedResistorPage::Compute()
         const Real un = q[Un];
         const Real in = q[In];
         const Real rd = q[Rd];
-        Real value = 0;
-        switch (field) {
-        case Uv: value = un + in * rd; break;
-        case Un: value = uv - in * rd; break;
-        case In: value = Div(uv - un, rd); break;
-        case Rd: value = Div(uv - un, in); break;
-        }
-        const double stored = ToDouble(value);
-        const double shown = ToDouble(Div(stored, scale[field]));
+        const auto value = SolveField(edits_[field], scale[field], [&]() -> Real {
+            switch (field) {
+            case Uv: return un + in * rd;
+            case Un: return uv - in * rd;
+            case In: return Div(uv - un, rd);
+            }
+            return Div(uv - un, in);
+        });
+        if (!value)
+            return;
         SolvedField = field;
-        q[field] = stored;
-        values::ShowSolved(edits_[field], shown);
+        solvedValue_ = *value;
+        q[field] = *value;
     }
 
     if (SolvedField > 0)
-        ui->RDLabel2->setText(kPowerPrefix + values::FormatNumber(ToDouble(Real(q[In]) * q[In] * q[Rd])));
+        ShowFigure(ui->RDLabel2, [&] { return Real(q[In]) * q[In] * q[Rd]; }, kPowerPrefix);
 }
 
 void AddedResistorPage::Clear()
 {
     SolvedField = 0;
+    solvedValue_ = 0;
     for (int field = Uv; field <= Rd; ++field) {
         values::ShowCleared(edits_[field]);
         values::SetUnit(combos_[field], kDefaultUnit[field], QString::fromUtf16(kDefaultHint[field]));
     }
+    values::ClearUnsolvable(ui->RDLabel2);
     ui->RDLabel2->setText(kPowerPrefix);
 }
 

@@ -37,6 +37,9 @@ private:
     std::array<QLineEdit*, kFields + 1> edits_{};
     std::array<QComboBox*, kFields + 1> combos_{};
     int SolvedField = 0;
+    // The solved field's value in base units: its text is only its display
+    // and, after a unit change, still in the old unit.
+    double solvedValue_ = 0;
 };
 
 } // namespace pages

@@ -8,6 +8,10 @@
 
 #include "ui_ammeter_shunt_page.h"
 
+#include "pages/resistive/solved_field.h"
+
+#include <QScopedValueRollback>
+
 namespace pages {
 
 using values::Real;
@@ -19,11 +23,6 @@ namespace {
 enum MeterField : std::uint8_t { MeterResistance = 1, MeterCurrent = 2, MeterVoltage = 3 };
 enum ShuntField : std::uint8_t { MeasuredCurrent = 1, ShuntResistance = 2 };
 enum CircuitField : std::uint8_t { SourceVoltage = 1, LoadVoltage = 2 };
-
-QString PowerText(Real watts)
-{
-    return values::FormatNumber(checked::ToDouble(watts));
-}
 
 } // namespace
 
@@ -39,24 +38,65 @@ AmmeterShuntPage::~AmmeterShuntPage() = default;
 
 void AmmeterShuntPage::registerRoutes(controls::RouteTables& routes)
 {
-    const auto meter = [this](QObject*) { ComputeMeter(); };
-    const auto shunt = [this](QObject*) { ComputeShunt(); };
-    const auto circuit = [this](QObject*) { ComputeCircuit(); };
-    routes.edits.add({ui->RshRa, ui->RshIa, ui->RshUa}, meter);
-    routes.edits.add({ui->RshI, ui->RshR}, shunt);
-    routes.edits.add({ui->RshE, ui->RshU}, circuit);
+    // What the user types stays: the stage takes the edit as an input and
+    // does not write into it while its change is computed.
+    const auto typedInto = [this](void (AmmeterShuntPage::*stage)()) {
+        return [this, stage](QObject* sender) {
+            TakeAsInput(sender);
+            const QScopedValueRollback<const QLineEdit*> typing(typing_, qobject_cast<const QLineEdit*>(sender));
+            (this->*stage)();
+        };
+    };
+    routes.edits.add({ui->RshRa, ui->RshIa, ui->RshUa}, typedInto(&AmmeterShuntPage::ComputeMeter));
+    routes.edits.add({ui->RshI, ui->RshR}, typedInto(&AmmeterShuntPage::ComputeShunt));
+    routes.edits.add({ui->RshE, ui->RshU}, typedInto(&AmmeterShuntPage::ComputeCircuit));
     routes.buttons.add({ui->RshButton1}, [this](QObject*) { Clear(); });
-    routes.combos.add({ui->RshRaCB, ui->RshIaCB, ui->RshUaCB}, meter);
-    routes.combos.add({ui->RshICB, ui->RshRCB}, shunt);
-    routes.combos.add({ui->RshECB, ui->RshUCB}, circuit);
+    routes.combos.add({ui->RshRaCB, ui->RshIaCB, ui->RshUaCB}, [this](QObject*) { ComputeMeter(); });
+    routes.combos.add({ui->RshICB, ui->RshRCB}, [this](QObject*) { ComputeShunt(); });
+    routes.combos.add({ui->RshECB, ui->RshUCB}, [this](QObject*) { ComputeCircuit(); });
+}
+
+void AmmeterShuntPage::TakeAsInput(QObject* sender)
+{
+    auto* edit = qobject_cast<QLineEdit*>(sender);
+    if (!edit)
+        return;
+    const auto forget = [edit](std::uint8_t& state, std::initializer_list<const QLineEdit*> fields) {
+        std::uint8_t field = 1;
+        for (const QLineEdit* candidate : fields) {
+            if (candidate == edit && state == field)
+                state = 0;
+            ++field;
+        }
+    };
+    forget(meterState_, {ui->RshRa, ui->RshIa, ui->RshUa});
+    forget(shuntState_, {ui->RshI, ui->RshR});
+    forget(circuitState_, {ui->RshE, ui->RshU});
+    values::ClearUnsolvable(edit);
+    values::SetFieldColour(edit, values::WindowColour());
+}
+
+bool AmmeterShuntPage::Free(const QLineEdit* edit, double value, std::uint8_t state, std::uint8_t field) const
+{
+    return edit != typing_ && (value == 0 || state == field);
 }
 
 // Yellow, but the lock stays as it was: the user may type over a result.
-void AmmeterShuntPage::WriteResult(QLineEdit* edit, double value, double factor)
+template <class Computation>
+bool AmmeterShuntPage::WriteResult(QLineEdit* edit, double& target, double factor, Computation&& compute)
 {
-    const QString text = values::FormatNumber(checked::ToDouble(checked::Div(value, factor)));
+    double value = 0;
+    QString text;
+    const bool computed = values::SolveInto(edit, [&] {
+        value = checked::ToDouble(compute());
+        text = values::FormatNumber(checked::ToDouble(checked::Div(value, factor)));
+    });
+    if (!computed)
+        return false;
     values::SetFieldColour(edit, values::ResultColour);
     values::WriteGuarded(edit, text);
+    target = value;
+    return true;
 }
 
 void AmmeterShuntPage::ComputeMeter()
@@ -65,31 +105,26 @@ void AmmeterShuntPage::ComputeMeter()
     Ra = values::ReadWithUnit(ui->RshRa, ui->RshRaCB, UnitKind::R, kRa);
     Ia = values::ReadWithUnit(ui->RshIa, ui->RshIaCB, UnitKind::I, kIa);
     Ua = values::ReadWithUnit(ui->RshUa, ui->RshUaCB, UnitKind::U, kUa);
+    for (QLineEdit* edit : {ui->RshRa, ui->RshIa, ui->RshUa})
+        values::ClearUnsolvable(edit);
 
-    if (Ra == 0 || meterState_ == MeterResistance) {
-        if (!(Ia > 0 && Ua > 0))
+    if (Free(ui->RshRa, Ra, meterState_, MeterResistance)) {
+        if (!(Ia > 0 && Ua > 0) || !WriteResult(ui->RshRa, Ra, kRa, [&] { return checked::Div(Ua, Ia); }))
             return;
-        const double value = checked::ToDouble(checked::Div(Ua, Ia));
-        WriteResult(ui->RshRa, value, kRa);
         meterState_ = MeterResistance;
-        Ra = value;
         ComputeShunt();
     }
-    if (Ia == 0 || meterState_ == MeterCurrent) {
-        if (!(Ra > 0 && Ua > 0))
+    if (Free(ui->RshIa, Ia, meterState_, MeterCurrent)) {
+        if (!(Ra > 0 && Ua > 0) || !WriteResult(ui->RshIa, Ia, kIa, [&] { return checked::Div(Ua, Ra); }))
             return;
-        const double value = checked::ToDouble(checked::Div(Ua, Ra));
-        WriteResult(ui->RshIa, value, kIa);
         meterState_ = MeterCurrent;
-        Ia = value;
         ComputeShunt();
     }
-    if (!(Ua == 0 || meterState_ == MeterVoltage) || !(Ia > 0 && Ra > 0))
+    if (!Free(ui->RshUa, Ua, meterState_, MeterVoltage) || !(Ia > 0 && Ra > 0))
         return;
-    const double value = checked::ToDouble(Real(Ia) * Ra);
-    WriteResult(ui->RshUa, value, kUa);
+    if (!WriteResult(ui->RshUa, Ua, kUa, [&] { return Real(Ia) * Ra; }))
+        return;
     meterState_ = MeterVoltage;
-    Ua = value;
     ComputeShunt();
 }
 
@@ -98,35 +133,35 @@ void AmmeterShuntPage::ComputeShunt()
     double kI = 1, kR = 1;
     I = values::ReadWithUnit(ui->RshI, ui->RshICB, UnitKind::I, kI);
     R = values::ReadWithUnit(ui->RshR, ui->RshRCB, UnitKind::R, kR);
+    for (QLineEdit* edit : {ui->RshI, ui->RshR})
+        values::ClearUnsolvable(edit);
+    values::ClearUnsolvable(ui->RshLabel6);
     ui->RshLabel6->setText(QStringLiteral("0"));
 
-    if (I == 0 || shuntState_ == MeasuredCurrent) {
+    if (Free(ui->RshI, I, shuntState_, MeasuredCurrent)) {
         if (!(R != 0 && Ra != 0 && Ia != 0))
             return;
-        const double value = checked::ToDouble(checked::Div(Real(Ia) * (Real(Ra) + R), R));
-        WriteResult(ui->RshI, value, kI);
+        if (!WriteResult(ui->RshI, I, kI, [&] { return checked::Div(Real(Ia) * (Real(Ra) + R), R); }))
+            return;
         shuntState_ = MeasuredCurrent;
-        I = value;
         ComputeCircuit();
     }
     const auto shuntPower = [this] { return (Real(I) - Ia) * (Real(I) - Ia) * R; };
     if (R != 0 && shuntState_ != ShuntResistance) {
-        ui->RshLabel6->setText(PowerText(shuntPower()));
+        ShowFigure(ui->RshLabel6, shuntPower);
         return;
     }
-    if (!(I != 0 && Ra != 0 && Ia != 0))
+    if (ui->RshR == typing_ || !(I != 0 && Ra != 0 && Ia != 0))
         return;
     if (I > Ia) {
-        const double value = checked::ToDouble(checked::Div(Real(Ra) * Ia, Real(I) - Ia));
-        WriteResult(ui->RshR, value, kR);
+        if (!WriteResult(ui->RshR, R, kR, [&] { return checked::Div(Real(Ra) * Ia, Real(I) - Ia); }))
+            return;
         shuntState_ = ShuntResistance;
-        R = value;
         ComputeCircuit();
-        ui->RshLabel6->setText(PowerText(shuntPower()));
+        ShowFigure(ui->RshLabel6, shuntPower);
     } else {
         // No shunt turns a meter into one for a smaller current.
-        WriteResult(ui->RshR, 0, kR);
-        R = 0;
+        WriteResult(ui->RshR, R, kR, [] { return Real(0); });
         ComputeCircuit();
     }
 }
@@ -138,27 +173,25 @@ void AmmeterShuntPage::ComputeCircuit()
     double kE = 1, kU = 1;
     E = values::ReadWithUnit(ui->RshE, ui->RshECB, UnitKind::U, kE);
     U = values::ReadWithUnit(ui->RshU, ui->RshUCB, UnitKind::U, kU);
+    for (QLineEdit* edit : {ui->RshE, ui->RshU})
+        values::ClearUnsolvable(edit);
+    values::ClearUnsolvable(ui->RshLabel7);
     ui->RshLabel7->setText(QStringLiteral("0"));
 
-    if (E == 0 || circuitState_ == SourceVoltage) {
-        if (!(U > 0))
+    if (Free(ui->RshE, E, circuitState_, SourceVoltage)) {
+        if (!(U > 0) || !WriteResult(ui->RshE, E, kE, [&] { return Real(U) + Ua; }))
             return;
-        const double value = checked::ToDouble(Real(U) + Ua);
-        WriteResult(ui->RshE, value, kE);
         circuitState_ = SourceVoltage;
-        E = value;
     }
-    if (U == 0 || circuitState_ == LoadVoltage) {
+    if (Free(ui->RshU, U, circuitState_, LoadVoltage)) {
         if (!(E > 0))
             return;
         circuitState_ = LoadVoltage;
-        const double value = checked::ToDouble(Real(E) - Ua);
-        if (value < 0)
+        const Real load = Real(E) - Ua;
+        if (load < 0 || !WriteResult(ui->RshU, U, kU, [&] { return load; }))
             return;
-        WriteResult(ui->RshU, value, kU);
-        U = value;
     }
-    ui->RshLabel7->setText(PowerText(Real(U) * I));
+    ShowFigure(ui->RshLabel7, [&] { return Real(U) * I; });
 }
 
 void AmmeterShuntPage::Clear()
@@ -169,12 +202,15 @@ void AmmeterShuntPage::Clear()
     {
         const values::UpdateGuardScope guard;
         for (QLineEdit* edit : {ui->RshRa, ui->RshIa, ui->RshR, ui->RshI, ui->RshE, ui->RshU, ui->RshUa}) {
+            values::ClearUnsolvable(edit);
             edit->setText(QStringLiteral("0"));
             values::SetFieldColour(edit, values::WindowColour());
         }
     }
-    ui->RshLabel6->setText(QStringLiteral("??"));
-    ui->RshLabel7->setText(QStringLiteral("??"));
+    for (QLabel* label : {ui->RshLabel6, ui->RshLabel7}) {
+        values::ClearUnsolvable(label);
+        label->setText(QStringLiteral("??"));
+    }
     ui->RshRaCB->setCurrentIndex(0);
     ui->RshIaCB->setCurrentIndex(2);
     ui->RshUaCB->setCurrentIndex(1);

@@ -31,7 +31,14 @@ private:
     void ComputeCircuit();  // stage C, RshGB3
     void Clear();
 
-    static void WriteResult(QLineEdit* edit, double value, double factor);
+    // The user typed into the edit: it is an input from now on.
+    void TakeAsInput(QObject* edit);
+    // A field the stage may solve: at 0 or the one it solved, and not the
+    // one the user is typing into.
+    bool Free(const QLineEdit* edit, double value, std::uint8_t state, std::uint8_t field) const;
+    // Writes a result, or turns the field red and returns false.
+    template <class Computation>
+    bool WriteResult(QLineEdit* edit, double& target, double factor, Computation&& compute);
 
     std::unique_ptr<Ui::AmmeterShuntPage> ui;
 
@@ -43,6 +50,8 @@ private:
     std::uint8_t meterState_ = 0;
     std::uint8_t shuntState_ = 0;
     std::uint8_t circuitState_ = 0;
+    // The edit whose change is being computed, when the user typed into it.
+    const QLineEdit* typing_ = nullptr;
 };
 
 } // namespace pages

@@ -29,6 +29,31 @@ constexpr int Bit(int field)
     return 1 << field;
 }
 
+// One quantity from the two that are known; the formulas depend only on
+// which two those are.
+Real Quantity(int field, int known, const std::array<double, 5>& given)
+{
+    const Real v = given[V];
+    const Real i = given[I];
+    const Real r = given[R];
+    const Real w = given[W];
+    switch (known) {
+    case Bit(I) | Bit(R):
+        return field == V ? i * r : r * i * i;
+    case Bit(W) | Bit(I):
+        return field == V ? Div(w, i) : Div(w, i * i);
+    case Bit(W) | Bit(R):
+        return field == V ? Sqrt(w * r) : Sqrt(Div(w, r));
+    case Bit(V) | Bit(R):
+        return field == I ? Div(v, r) : Div(v * v, r);
+    case Bit(W) | Bit(V):
+        return field == I ? Div(w, v) : Div(v * v, w);
+    case Bit(V) | Bit(I):
+        return field == R ? Div(v, i) : i * v;
+    }
+    return 0;
+}
+
 } // namespace
 
 OhmsLawPage::OhmsLawPage(QWidget* parent) : Page(parent), ui(std::make_unique<Ui::OhmsLawPage>())
@@ -55,6 +80,8 @@ void OhmsLawPage::Compute()
     PerField given{};
     for (int field = V; field <= W; ++field)
         given[field] = values::ReadValue(edits_[field], scale_[field]);
+    for (int field = V; field <= W; ++field)
+        values::ClearUnsolvable(edits_[field]);
 
     for (int first = V; first <= W; ++first) {
         if (given[first] != 0 && SolvedField != first)
@@ -74,44 +101,21 @@ void OhmsLawPage::Compute()
 
 void OhmsLawPage::Solve(int first, int second, const PerField& given)
 {
-    Real v = given[V];
-    Real i = given[I];
-    Real r = given[R];
-    Real w = given[W];
-    // The formulas depend only on which two quantities are known.
-    switch (((Bit(V) | Bit(I) | Bit(R) | Bit(W)) & ~Bit(first)) & ~Bit(second)) {
-    case Bit(I) | Bit(R):
-        v = i * r;
-        w = r * i * i;
-        break;
-    case Bit(W) | Bit(I):
-        v = Div(w, i);
-        r = Div(w, i * i);
-        break;
-    case Bit(W) | Bit(R):
-        v = Sqrt(w * r);
-        i = Sqrt(Div(w, r));
-        break;
-    case Bit(V) | Bit(R):
-        i = Div(v, r);
-        w = Div(v * v, r);
-        break;
-    case Bit(W) | Bit(V):
-        i = Div(w, v);
-        r = Div(v * v, w);
-        break;
-    case Bit(V) | Bit(I):
-        r = Div(v, i);
-        w = i * v;
-        break;
-    }
-    const std::array<Real, 5> solved{0, v, i, r, w};
+    const int known = ((Bit(V) | Bit(I) | Bit(R) | Bit(W)) & ~Bit(first)) & ~Bit(second);
 
-    // Both results are converted before either is written, so that an
-    // overflow leaves the page as it was.
+    // Both results are converted before either is written: a field that
+    // cannot be computed turns red and the pair keeps its earlier values.
     PerField shown{};
-    for (const int field : {first, second})
-        shown[field] = values::checked::ToDouble(Div(values::checked::ToDouble(solved[field]), scale_[field]));
+    bool solved = true;
+    for (const int field : {first, second}) {
+        solved = values::SolveInto(edits_[field], [&] {
+                     const double value = values::checked::ToDouble(Quantity(field, known, given));
+                     shown[field] = values::checked::ToDouble(Div(value, scale_[field]));
+                 })
+            && solved;
+    }
+    if (!solved)
+        return;
     SolvedField = first;
     SolvedField2 = second;
     for (int field = V; field <= W; ++field) {

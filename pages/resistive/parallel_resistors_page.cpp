@@ -2,6 +2,8 @@
 
 #include "ui_parallel_resistors_page.h"
 
+#include "pages/resistive/solved_field.h"
+
 #include "values/checked_math.h"
 #include "values/field.h"
 #include "values/pictures.h"
@@ -12,7 +14,6 @@ namespace {
 
 using values::Real;
 using values::checked::Div;
-using values::checked::ToDouble;
 
 enum Field : int { R1 = 1, R2 = 2, Rp = 3 };
 
@@ -46,12 +47,16 @@ void ParallelResistorsPage::Compute()
         r[field] = values::ReadValue(edits_[field], scale[field]);
     }
 
-    const auto solve = [&](int field, Real value) {
-        const double stored = ToDouble(value);
-        const double shown = ToDouble(Div(stored, scale[field]));
-        SolvedField = field;
-        r[field] = stored;
-        values::ShowSolved(edits_[field], shown);
+    for (int field = R1; field <= Rp; ++field)
+        values::ClearUnsolvable(edits_[field]);
+
+    const auto solve = [&](int field, auto&& compute) {
+        const auto value = SolveField(edits_[field], scale[field], compute);
+        if (value) {
+            SolvedField = field;
+            r[field] = *value;
+        }
+        return value.has_value();
     };
 
     // A resistor in parallel with the other gives less than either, hence
@@ -59,17 +64,19 @@ void ParallelResistorsPage::Compute()
     if (r[R1] == 0 || SolvedField == R1) {
         if (!(r[R2] > 0 && r[Rp] > 0 && r[R2] > r[Rp]))
             return;
-        solve(R1, Div(Real(r[R2]) * r[Rp], Real(r[R2]) - r[Rp]));
+        if (!solve(R1, [&] { return Div(Real(r[R2]) * r[Rp], Real(r[R2]) - r[Rp]); }))
+            return;
     }
     if (r[R2] == 0 || SolvedField == R2) {
         if (!(r[R1] > 0 && r[Rp] > 0 && r[R1] > r[Rp]))
             return;
-        solve(R2, Div(Real(r[R1]) * r[Rp], Real(r[R1]) - r[Rp]));
+        if (!solve(R2, [&] { return Div(Real(r[R1]) * r[Rp], Real(r[R1]) - r[Rp]); }))
+            return;
     }
     if (r[Rp] == 0 || SolvedField == Rp) {
         if (!(r[R1] > 0 && r[R2] > 0))
             return;
-        solve(Rp, Div(Real(r[R1]) * r[R2], Real(r[R1]) + r[R2]));
+        solve(Rp, [&] { return Div(Real(r[R1]) * r[R2], Real(r[R1]) + r[R2]); });
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "ui_quenching_capacitor_page.h"
 
+#include "pages/resistive/solved_field.h"
+
 #include "values/checked_math.h"
 #include "values/field.h"
 #include "values/pictures.h"
@@ -13,7 +15,6 @@ namespace {
 using values::Real;
 using values::checked::Div;
 using values::checked::Sqrt;
-using values::checked::ToDouble;
 
 enum Field : int { In = 1, Un = 2, Uv = 3, F = 4, C = 5 };
 
@@ -76,12 +77,17 @@ void QuenchingCapacitorPage::Compute()
         scale[field] = values::UnitScale(combos_[field], kKinds[field]);
         q[field] = values::ReadValue(edits_[field], scale[field]);
     }
+    if (SolvedField > 0)
+        q[SolvedField] = solvedValue_;
+    for (int field = In; field <= C; ++field)
+        values::ClearUnsolvable(edits_[field]);
 
-    if (q[Un] > 0 && q[Uv] > 0 && q[Un] >= q[Uv]) {
-        values::SetFieldState(ui->CDUn, values::FieldState::Invalid);
+    // The rule is for typed voltages: a solved one is recomputed below and
+    // keeps it by its formula.
+    if (SolvedField != Un && SolvedField != Uv && q[Un] > 0 && q[Uv] > 0 && q[Un] >= q[Uv]) {
+        values::ShowUnsolvable(ui->CDUn, QStringLiteral("Uн должно быть меньше Uв"));
         return;
     }
-    values::SetFieldColour(ui->CDUn, values::WindowColour());
 
     for (int field = In; field <= C; ++field) {
         if (q[field] != 0 && SolvedField != field)
@@ -90,17 +96,20 @@ void QuenchingCapacitorPage::Compute()
             if (input != field && !(q[input] > 0))
                 return;
         }
-        const double stored = ToDouble(Solve(field, q[In], q[Un], q[Uv], q[F], q[C]));
-        const double shown = ToDouble(Div(stored, scale[field]));
+        const auto value =
+            SolveField(edits_[field], scale[field], [&] { return Solve(field, q[In], q[Un], q[Uv], q[F], q[C]); });
+        if (!value)
+            return;
         SolvedField = field;
-        q[field] = stored;
-        values::ShowSolved(edits_[field], shown);
+        solvedValue_ = *value;
+        q[field] = *value;
     }
 }
 
 void QuenchingCapacitorPage::Clear()
 {
     SolvedField = 0;
+    solvedValue_ = 0;
     for (int field = In; field <= C; ++field) {
         values::ShowCleared(edits_[field]);
         values::SetUnit(combos_[field], kDefaultUnit[field], QString::fromUtf16(kDefaultHint[field]));

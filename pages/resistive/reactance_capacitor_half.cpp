@@ -1,5 +1,7 @@
 #include "pages/resistive/reactance_capacitor_half.h"
 
+#include "pages/resistive/solved_field.h"
+
 #include "values/checked_math.h"
 #include "values/field.h"
 
@@ -27,31 +29,33 @@ void ReactanceCapacitorHalf::Compute()
     F = values::ReadValue(c.frequency, kF);
     XC = values::ReadValue(c.reactance, kXC);
 
+    for (QLineEdit* edit : {c.capacitance, c.frequency, c.reactance})
+        values::ClearUnsolvable(edit);
+
     if (Entered(C, Capacitance)) {
         if (!(F > 0 && XC > 0))
             return;
-        const double value = checked::ToDouble(checked::Div(1, Real(XC) * TwoPi * F));
-        const double shown = checked::ToDouble(checked::Div(value, kC));
+        const auto value = SolveField(c.capacitance, kC, [&] { return checked::Div(1, Real(XC) * TwoPi * F); });
+        if (!value)
+            return;
         SolvedField = Capacitance;
-        C = value;
-        values::ShowSolved(c.capacitance, shown);
+        C = *value;
     }
     if (Entered(F, Frequency)) {
         if (!(C > 0 && XC > 0))
             return;
-        const double value = checked::ToDouble(checked::Div(1, Real(XC) * TwoPi * C));
-        const double shown = checked::ToDouble(checked::Div(value, kF));
+        const auto value = SolveField(c.frequency, kF, [&] { return checked::Div(1, Real(XC) * TwoPi * C); });
+        if (!value)
+            return;
         SolvedField = Frequency;
-        F = value;
-        values::ShowSolved(c.frequency, shown);
+        F = *value;
     }
     if (!Entered(XC, Reactance) || !(F > 0 && C > 0))
         return;
-    const double value = checked::ToDouble(checked::Div(1, Real(C) * TwoPi * F));
-    const double shown = checked::ToDouble(checked::Div(value, kXC));
-    SolvedField = Reactance;
-    XC = value;
-    values::ShowSolved(c.reactance, shown);
+    if (const auto value = SolveField(c.reactance, kXC, [&] { return checked::Div(1, Real(C) * TwoPi * F); })) {
+        SolvedField = Reactance;
+        XC = *value;
+    }
 }
 
 void ReactanceCapacitorHalf::Clear()

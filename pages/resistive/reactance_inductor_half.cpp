@@ -1,5 +1,7 @@
 #include "pages/resistive/reactance_inductor_half.h"
 
+#include "pages/resistive/solved_field.h"
+
 #include "values/checked_math.h"
 #include "values/field.h"
 
@@ -30,36 +32,38 @@ void ReactanceInductorHalf::Compute()
     XL = values::ReadValue(c.reactance, kXL);
     R = values::ReadValue(c.resistance, kR);
 
+    for (QLineEdit* edit : {c.inductance, c.resistance, c.frequency, c.reactance, c.impedance})
+        values::ClearUnsolvable(edit);
+
     if (Entered(L, Inductance)) {
         if (!(F > 0 && XL > 0))
             return;
-        const double value = checked::ToDouble(checked::Div(XL, TwoPi * F));
-        const double shown = checked::ToDouble(checked::Div(value, kL));
+        const auto value = SolveField(c.inductance, kL, [&] { return checked::Div(XL, TwoPi * F); });
+        if (!value)
+            return;
         SolvedField = Inductance;
-        L = value;
-        values::ShowSolved(c.inductance, shown);
+        L = *value;
     }
     if (Entered(F, Frequency)) {
         if (!(L > 0 && XL > 0))
             return;
-        const double value = checked::ToDouble(checked::Div(XL, TwoPi * L));
-        const double shown = checked::ToDouble(checked::Div(value, kF));
+        const auto value = SolveField(c.frequency, kF, [&] { return checked::Div(XL, TwoPi * L); });
+        if (!value)
+            return;
         SolvedField = Frequency;
-        F = value;
-        values::ShowSolved(c.frequency, shown);
+        F = *value;
     }
     if (Entered(XL, Reactance)) {
         if (!(L > 0 && F > 0))
             return;
-        const double value = checked::ToDouble(TwoPi * F * L);
-        const double shown = checked::ToDouble(checked::Div(value, kXL));
+        const auto value = SolveField(c.reactance, kXL, [&] { return TwoPi * F * L; });
+        if (!value)
+            return;
         SolvedField = Reactance;
-        XL = value;
-        values::ShowSolved(c.reactance, shown);
+        XL = *value;
     }
     // The impedance follows whatever the three fields hold; R may be 0.
-    const Real impedance = checked::Sqrt(Real(R) * R + Real(XL) * XL);
-    values::ShowSolved(c.impedance, checked::ToDouble(checked::Div(impedance, kZ)));
+    SolveField(c.impedance, kZ, [&] { return checked::Sqrt(Real(R) * R + Real(XL) * XL); });
 }
 
 void ReactanceInductorHalf::Clear()

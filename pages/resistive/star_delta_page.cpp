@@ -6,6 +6,8 @@
 #include "values/field.h"
 #include "values/pictures.h"
 
+#include <cmath>
+
 namespace pages {
 
 namespace {
@@ -17,23 +19,27 @@ using values::checked::ToDouble;
 enum Resistor : int { Rab, Rbc, Rca, Ra, Rb, Rc };
 enum Solved : int { Nothing = 0, StarSolved = 1, DeltaSolved = 2 };
 
-using Triple = std::array<Real, 3>;
-
 bool Complete(const std::array<double, 6>& r, int from)
 {
     return r[from] != 0 && r[from + 1] != 0 && r[from + 2] != 0;
 }
 
-// Negative resistors can cancel in the sum, which then leaves no star.
-Triple StarFromDelta(Real ab, Real bc, Real ca)
+// One resistor of the star from the delta, k = 0, 1, 2 for Ra, Rb, Rc.
+Real StarFromDelta(int k, Real ab, Real bc, Real ca)
 {
     const Real sum = ab + bc + ca;
-    return {Div(ab * ca, sum), Div(ab * bc, sum), Div(bc * ca, sum)};
+    const std::array<Real, 3> products{ab * ca, ab * bc, bc * ca};
+    return Div(products[k], sum);
 }
 
-Triple DeltaFromStar(Real a, Real b, Real c)
+// One resistor of the delta from the star, k = 0, 1, 2 for Rab, Rbc, Rca.
+Real DeltaFromStar(int k, Real a, Real b, Real c)
 {
-    return {a + b + Div(a * b, c), b + c + Div(b * c, a), a + c + Div(a * c, b)};
+    switch (k) {
+    case 0: return a + b + Div(a * b, c);
+    case 1: return b + c + Div(b * c, a);
+    }
+    return a + c + Div(a * c, b);
 }
 
 } // namespace
@@ -69,29 +75,50 @@ void StarDeltaPage::Compute(QObject*)
         r[i] = values::ReadValue(edits_[i], scale[i]);
     }
 
-    const auto show = [&](int from, const Triple& triple, int solved) {
+    for (QLineEdit* edit : edits_)
+        values::ClearUnsolvable(edit);
+
+    // The whole triple is written or none of it: a resistor that cannot be
+    // computed turns red and the triple keeps its earlier values.
+    const auto solve = [&](int from, auto&& resistor, int solved) {
         std::array<double, 3> stored{};
         std::array<double, 3> shown{};
+        bool computed = true;
         for (int k = 0; k < 3; ++k) {
-            stored[k] = ToDouble(triple[k]);
-            shown[k] = ToDouble(Div(stored[k], scale[from + k]));
+            computed = values::SolveInto(edits_[from + k], [&] {
+                           stored[k] = ToDouble(resistor(k));
+                           shown[k] = ToDouble(Div(stored[k], scale[from + k]));
+                       })
+                && computed;
         }
+        if (!computed)
+            return false;
         SolvedField = solved;
         for (int k = 0; k < 3; ++k) {
             r[from + k] = stored[k];
             values::ShowSolved(edits_[from + k], shown[k]);
         }
+        return true;
     };
 
     if (!Complete(r, Ra) || SolvedField == StarSolved) {
         if (!Complete(r, Rab))
             return;
-        show(Ra, StarFromDelta(r[Rab], r[Rbc], r[Rca]), StarSolved);
+        // Negative sides can cancel in the sum, which then leaves no star.
+        const Real sum = Real(r[Rab]) + r[Rbc] + r[Rca];
+        if (values::checked::CancelsOut(sum, std::fabs(r[Rab]) + std::fabs(r[Rbc]) + std::fabs(r[Rca]))) {
+            for (int k = Ra; k <= Rc; ++k)
+                values::ShowUnsolvable(edits_[k], QStringLiteral("Нет решения: сумма Rab + Rbc + Rca равна нулю"));
+            return;
+        }
+        const auto star = [&](int k) { return StarFromDelta(k, r[Rab], r[Rbc], r[Rca]); };
+        if (!solve(Ra, star, StarSolved))
+            return;
     }
     if (!Complete(r, Rab) || SolvedField == DeltaSolved) {
         if (!Complete(r, Ra))
             return;
-        show(Rab, DeltaFromStar(r[Ra], r[Rb], r[Rc]), DeltaSolved);
+        solve(Rab, [&](int k) { return DeltaFromStar(k, r[Ra], r[Rb], r[Rc]); }, DeltaSolved);
     }
 }
 

@@ -8,10 +8,13 @@
 
 #include "ui_voltage_divider_page.h"
 
+#include "pages/resistive/solved_field.h"
+
 #include <QRadioButton>
 #include <QScopedValueRollback>
 
 #include <array>
+#include <functional>
 
 namespace pages {
 
@@ -33,6 +36,8 @@ Solution Checked(Real value, double factor)
     const double base = checked::ToDouble(value);
     return {base, checked::ToDouble(checked::Div(base, factor))};
 }
+
+const QString kNotPositive = QStringLiteral("Нет решения: сопротивление получается нулевым или отрицательным");
 
 } // namespace
 
@@ -81,6 +86,10 @@ void VoltageDividerPage::ReadFields()
 void VoltageDividerPage::Compute()
 {
     ReadFields();
+    for (QLineEdit* edit : Edits())
+        values::ClearUnsolvable(edit);
+    for (QLabel* label : Labels())
+        values::ClearUnsolvable(label);
     if (Entered(E, SourceE) && !SolveSource())
         return;
     if (Entered(R1, UpperR1) && !SolveUpperResistor())
@@ -96,109 +105,111 @@ void VoltageDividerPage::Compute()
 
 bool VoltageDividerPage::SolveSource()
 {
-    Real value = 0;
+    const Real r1 = R1, r2 = R2, u = U, i = I, rn = Rn;
     switch (Mode()) {
     case LoadMode::ByCurrent:
         if (!(R1 > 0 && R2 > 0 && U > 0 && I > 0))
             return false;
-        value = checked::Div(Real(R1) * (Real(U) + Real(R2) * I) + Real(R2) * U, R2);
-        break;
+        return Accept(SourceE, ui->R1R2EUIE, E, kE, [&] { return checked::Div(r1 * (u + r2 * i) + r2 * u, r2); });
     case LoadMode::ByResistance:
         if (!(Rn > 0 && R1 > 0 && U > 0 && R2 > 0))
             return false;
-        value = checked::Div(Real(U) * Rn * (Real(R1) + R2) + Real(R2) * R1 * U, Real(R2) * Rn);
-        break;
+        return Accept(SourceE, ui->R1R2EUIE, E, kE,
+                      [&] { return checked::Div(u * rn * (r1 + r2) + r2 * r1 * u, r2 * rn); });
     case LoadMode::NoLoad:
         if (!(R1 > 0 && R2 > 0 && U > 0))
             return false;
-        value = checked::Div(Real(U) * (Real(R1) + R2), R2);
-        break;
+        return Accept(SourceE, ui->R1R2EUIE, E, kE, [&] { return checked::Div(u * (r1 + r2), r2); });
     }
-    Accept(SourceE, ui->R1R2EUIE, E, kE, value);
-    return true;
+    return false;
 }
 
 bool VoltageDividerPage::SolveUpperResistor()
 {
-    Real value = 0;
+    const Real e = E, u = U, r2 = R2, rn = Rn, i = I;
     switch (Mode()) {
     case LoadMode::ByCurrent:
         if (!(R2 > 0 && E > 0 && U > 0 && I > 0 && E > U))
             return false;
-        value = checked::Div(Real(R2) * (Real(E) - U), Real(U) + Real(R2) * I);
-        break;
+        return AcceptResistance(UpperR1, ui->R1R2EUIR1, R1, kR1, r2 * (e - u), u + r2 * i, u + r2 * i);
     case LoadMode::ByResistance:
         if (!(Rn > 0 && R2 > 0 && U > 0 && E > 0 && E > U))
             return false;
-        value = checked::Div(Real(R2) * (Real(E) - U) * Rn, Real(U) * (Real(R2) + Rn));
-        break;
+        return AcceptResistance(UpperR1, ui->R1R2EUIR1, R1, kR1, r2 * (e - u) * rn, u * (r2 + rn), u * (r2 + rn));
     case LoadMode::NoLoad:
         if (!(R2 > 0 && E > 0 && U > 0 && E > U))
             return false;
-        value = checked::Div(Real(R2) * (Real(E) - U), U);
-        break;
+        return AcceptResistance(UpperR1, ui->R1R2EUIR1, R1, kR1, r2 * (e - u), u, u);
     }
-    Accept(UpperR1, ui->R1R2EUIR1, R1, kR1, value);
-    return true;
+    return false;
 }
 
 bool VoltageDividerPage::SolveLowerResistor()
 {
-    Real value = 0;
+    const Real e = E, u = U, r1 = R1, rn = Rn, i = I;
     switch (Mode()) {
     case LoadMode::ByCurrent:
         if (!(R1 > 0 && E > 0 && U > 0 && I > 0 && E > U))
             return false;
-        value = checked::Div(Real(R1) * U, Real(E) - U - Real(R1) * I);
-        break;
+        return AcceptResistance(LowerR2, ui->R1R2EUIR2, R2, kR2, r1 * u, e - u - r1 * i, e + u + r1 * i);
     case LoadMode::ByResistance:
         if (!(Rn > 0 && R1 > 0 && U > 0 && E > 0 && E > U))
             return false;
-        value = checked::Div(Real(U) * R1 * Rn, (Real(E) - U) * Rn - Real(R1) * U);
-        break;
+        return AcceptResistance(LowerR2, ui->R1R2EUIR2, R2, kR2, u * r1 * rn, (e - u) * rn - r1 * u,
+                                e * rn + u * rn + r1 * u);
     case LoadMode::NoLoad:
         if (!(R1 > 0 && E > 0 && U > 0 && E > U))
             return false;
-        value = checked::Div(Real(R1) * U, Real(E) - U);
-        break;
+        return AcceptResistance(LowerR2, ui->R1R2EUIR2, R2, kR2, r1 * u, e - u, e + u);
     }
-    Accept(LowerR2, ui->R1R2EUIR2, R2, kR2, value);
-    return true;
+    return false;
 }
 
 bool VoltageDividerPage::SolveOutput()
 {
-    Real value = 0;
+    const Real r1 = R1, r2 = R2, e = E, i = I, rn = Rn;
     switch (Mode()) {
     case LoadMode::ByCurrent:
         if (!(R1 > 0 && E > 0 && R2 > 0 && I > 0))
             return false;
-        value = checked::Div(Real(E) * R2 - Real(I) * R1 * R2, Real(R1) + R2);
-        break;
+        // The load takes all that R1 lets through, or more: no output voltage
+        // and no load resistance fit.
+        if (e <= i * r1 || checked::CancelsOut(e - i * r1, e + i * r1)) {
+            values::ShowUnsolvable(ui->R1R2EUIU, QStringLiteral("Нет решения: ток I должен быть меньше E / R1"));
+            values::ShowUnsolvable(ui->R1R2EUIRn, kNotPositive);
+            return false;
+        }
+        return Accept(OutputU, ui->R1R2EUIU, U, kU, [&] { return checked::Div(e * r2 - i * r1 * r2, r1 + r2); });
     case LoadMode::ByResistance:
         if (!(Rn > 0 && R1 > 0 && R2 > 0 && E > 0))
             return false;
-        value = checked::Div(Real(E) * R2 * Rn, (Real(R1) + R2) * Rn + Real(R1) * R2);
-        break;
+        return Accept(OutputU, ui->R1R2EUIU, U, kU,
+                      [&] { return checked::Div(e * r2 * rn, (r1 + r2) * rn + r1 * r2); });
     case LoadMode::NoLoad:
         if (!(R1 > 0 && E > 0 && R2 > 0))
             return false;
-        value = checked::Div(Real(E) * R2, Real(R1) + R2);
-        break;
+        return Accept(OutputU, ui->R1R2EUIU, U, kU, [&] { return checked::Div(e * r2, r1 + r2); });
     }
-    Accept(OutputU, ui->R1R2EUIU, U, kU, value);
-    return true;
+    return false;
 }
 
 bool VoltageDividerPage::SolveLoad()
 {
     if (!(R1 > 0 && R2 > 0 && E > 0 && U > 0 && E > U))
         return false;
-    const Real current = checked::Div(Real(R2) * E - Real(U) * (Real(R1) + R2), Real(R1) * R2);
-    if (!(current > 0))
+    // What R1 brings beyond what R2 takes; a remainder within rounding of 0
+    // is no load current at all.
+    const Real left = Real(R2) * E - Real(U) * (Real(R1) + R2);
+    if (checked::CancelsOut(left, Real(R2) * E + Real(U) * (Real(R1) + R2)))
         return false;
-    const Solution solvedI = Checked(current, kI);
-    const Solution solvedRn = Checked(checked::Div(U, solvedI.value), kRn);
+    Solution solvedI{};
+    if (!values::SolveInto(ui->R1R2EUII, [&] { solvedI = Checked(checked::Div(left, Real(R1) * R2), kI); }))
+        return false;
+    if (!(solvedI.value > 0))
+        return false;
+    Solution solvedRn{};
+    if (!values::SolveInto(ui->R1R2EUIRn, [&] { solvedRn = Checked(checked::Div(U, solvedI.value), kRn); }))
+        return false;
     ui->R1R2EUIRG1->setEnabled(false);
     I = solvedI.value;
     Rn = solvedRn.value;
@@ -208,60 +219,92 @@ bool VoltageDividerPage::SolveLoad()
     return true;
 }
 
-void VoltageDividerPage::Accept(Field field, QLineEdit* edit, double& target, double factor, Real value)
+bool VoltageDividerPage::AcceptResistance(Field field, QLineEdit* edit, double& target, double factor,
+                                          Real numerator, Real denominator, Real magnitudes)
 {
-    const Solution solved = Checked(value, factor);
-    SolvedField = field;
-    target = solved.value;
-    values::ShowSolved(edit, solved.shown);
-    ShowLoadCompanion();
+    if (checked::CancelsOut(denominator, magnitudes)) {
+        values::ShowUnsolvable(edit, QStringLiteral("Нет решения: сопротивление получается бесконечно большим"));
+        return false;
+    }
+    Real value = 0;
+    if (!values::SolveInto(edit, [&] { value = checked::Div(numerator, denominator); }))
+        return false;
+    if (!(value > 0)) {
+        values::ShowUnsolvable(edit, kNotPositive);
+        return false;
+    }
+    return Accept(field, edit, target, factor, [value] { return value; });
 }
 
-// The load field that the mode does not take as input follows U.
-void VoltageDividerPage::ShowLoadCompanion()
+// The block's result is shown together with the load field that follows
+// it, or neither is: a field that cannot be computed turns red.
+bool VoltageDividerPage::Accept(Field field, QLineEdit* edit, double& target, double factor,
+                                const std::function<Real()>& compute)
 {
+    Solution solved{};
+    if (!values::SolveInto(edit, [&] { solved = Checked(compute(), factor); }))
+        return false;
+    const double u = field == OutputU ? solved.value : U;
+
+    // The load field that the mode does not take as input follows U.
+    QLineEdit* follower = nullptr;
+    Solution follows{};
     switch (Mode()) {
-    case LoadMode::ByCurrent: {
-        const Solution solved = Checked(checked::Div(U, I), kRn);
-        Rn = solved.value;
-        values::ShowSolved(ui->R1R2EUIRn, solved.shown);
+    case LoadMode::ByCurrent:
+        follower = ui->R1R2EUIRn;
+        if (!values::SolveInto(follower, [&] { follows = Checked(checked::Div(u, I), kRn); }))
+            return false;
+        if (!(follows.value > 0)) {
+            values::ShowUnsolvable(follower, kNotPositive);
+            return false;
+        }
         break;
-    }
-    case LoadMode::ByResistance: {
-        const Solution solved = Checked(checked::Div(U, Rn), kI);
-        I = solved.value;
-        values::ShowSolved(ui->R1R2EUII, solved.shown);
+    case LoadMode::ByResistance:
+        follower = ui->R1R2EUII;
+        if (!values::SolveInto(follower, [&] { follows = Checked(checked::Div(u, Rn), kI); }))
+            return false;
         break;
-    }
     case LoadMode::NoLoad:
         break;
     }
+
+    SolvedField = field;
+    target = solved.value;
+    values::ShowSolved(edit, solved.shown);
+    if (follower) {
+        (follower == ui->R1R2EUIRn ? Rn : I) = follows.value;
+        values::ShowSolved(follower, follows.shown);
+    }
+    return true;
 }
 
 void VoltageDividerPage::ShowInformation()
 {
-    // Rp: R2 in parallel with the load.
-    const Real rp = checked::Div(Real(R2) * U, Real(U) + Real(R2) * I);
-    const Real inputResistance = checked::Finite(rp + R1);
-    const Real inputPower = checked::Div(Real(E) * E, inputResistance);
-    const Real outputPower = Real(I) * U;
-    const std::array<Real, 7> figures{
-        checked::Div((Real(E) - U) * (Real(E) - U), R1),
-        checked::Div(Real(U) * U, R2),
-        inputPower,
-        outputPower,
-        checked::Div(outputPower * 100, inputPower),
-        inputResistance,
-        checked::Div(E, inputResistance),
-    };
-    std::array<QString, 7> texts;
-    for (std::size_t i = 0; i < figures.size(); ++i)
-        texts[i] = values::FormatNumber(checked::ToDouble(figures[i]));
+    // Rp: R2 in parallel with the load. Each figure that cannot be formed
+    // turns its label red; the others are shown.
+    const auto rp = [&] { return checked::Div(Real(R2) * U, Real(U) + Real(R2) * I); };
+    const auto inputResistance = [&] { return checked::Finite(rp() + R1); };
+    const auto inputPower = [&] { return checked::Div(Real(E) * E, inputResistance()); };
+    const auto outputPower = [&] { return Real(I) * U; };
+    const std::array labels = Labels();
+    ShowFigure(labels[0], [&] { return checked::Div((Real(E) - U) * (Real(E) - U), R1); });
+    ShowFigure(labels[1], [&] { return checked::Div(Real(U) * U, R2); });
+    ShowFigure(labels[2], inputPower);
+    ShowFigure(labels[3], outputPower);
+    ShowFigure(labels[4], [&] { return checked::Div(outputPower() * 100, inputPower()); });
+    ShowFigure(labels[5], inputResistance);
+    ShowFigure(labels[6], [&] { return checked::Div(E, inputResistance()); });
+}
 
-    const std::array labels{ui->R1R2EUIL1, ui->R1R2EUIL2, ui->R1R2EUIL3, ui->R1R2EUIL4,
-                            ui->R1R2EUIL5, ui->R1R2EUIL6, ui->R1R2EUIL7};
-    for (std::size_t i = 0; i < labels.size(); ++i)
-        labels[i]->setText(texts[i]);
+std::array<QLineEdit*, 6> VoltageDividerPage::Edits() const
+{
+    return {ui->R1R2EUIR1, ui->R1R2EUIR2, ui->R1R2EUIE, ui->R1R2EUIU, ui->R1R2EUII, ui->R1R2EUIRn};
+}
+
+std::array<QLabel*, 7> VoltageDividerPage::Labels() const
+{
+    return {ui->R1R2EUIL1, ui->R1R2EUIL2, ui->R1R2EUIL3, ui->R1R2EUIL4,
+            ui->R1R2EUIL5, ui->R1R2EUIL6, ui->R1R2EUIL7};
 }
 
 void VoltageDividerPage::OnOptionChange()
@@ -311,9 +354,10 @@ void VoltageDividerPage::ResetPage()
     values::SetUnit(ui->R1R2EUIICB, 2, QStringLiteral("Ампер"));
     values::SetUnit(ui->R1R2EUIRnCB, 0, QStringLiteral("Ом"));
 
-    for (QLabel* label : {ui->R1R2EUIL1, ui->R1R2EUIL2, ui->R1R2EUIL3, ui->R1R2EUIL4, ui->R1R2EUIL5,
-                          ui->R1R2EUIL6, ui->R1R2EUIL7})
+    for (QLabel* label : Labels()) {
+        values::ClearUnsolvable(label);
         label->setText(QStringLiteral("??"));
+    }
     for (QWidget* control : std::initializer_list<QWidget*>{ui->R1R2EUII, ui->R1R2EUIICB, ui->R1R2EUIRn,
                                                              ui->R1R2EUIRnCB})
         control->setEnabled(true);

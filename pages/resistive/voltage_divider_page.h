@@ -3,9 +3,12 @@
 #include "controls/page.h"
 #include "values/checked_math.h"
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
+class QLabel;
 class QLineEdit;
 
 namespace Ui {
@@ -42,10 +45,17 @@ private:
     bool SolveLowerResistor();
     bool SolveOutput();
     bool SolveLoad();
-    // Stores a solved value, shows it and lets the load field follow.
-    void Accept(Field field, QLineEdit* edit, double& target, double factor, values::Real value);
-    void ShowLoadCompanion();
+    // A resistance is a result only when its denominator is more than
+    // rounding noise and the quotient is positive; otherwise the field turns red.
+    bool AcceptResistance(Field field, QLineEdit* edit, double& target, double factor, values::Real numerator,
+                          values::Real denominator, values::Real magnitudes);
+    // Stores a solved value, shows it and lets the load field follow; false
+    // when one of them cannot be computed.
+    bool Accept(Field field, QLineEdit* edit, double& target, double factor,
+                const std::function<values::Real()>& compute);
     void ShowInformation();
+    std::array<QLineEdit*, 6> Edits() const;
+    std::array<QLabel*, 7> Labels() const;
 
     std::unique_ptr<Ui::VoltageDividerPage> ui;
 

@@ -2,29 +2,17 @@
 
 #include "values/checked_math.h"
 #include "values/field.h"
-#include "values/number_text.h"
 #include "values/pictures.h"
 
 #include "ui_voltmeter_page.h"
+
+#include "pages/resistive/solved_field.h"
 
 namespace pages {
 
 using values::Real;
 using values::UnitKind;
 namespace checked = values::checked;
-
-namespace {
-
-// Solves one field: the value is checked before the page changes.
-void ShowSolvedValue(QLineEdit* edit, double& target, Real value, double factor)
-{
-    const double base = checked::ToDouble(value);
-    const double shown = checked::ToDouble(checked::Div(base, factor));
-    target = base;
-    values::ShowSolved(edit, shown);
-}
-
-} // namespace
 
 VoltmeterPage::VoltmeterPage(QWidget* parent) : Page(parent), ui(std::make_unique<Ui::VoltmeterPage>())
 {
@@ -57,13 +45,21 @@ void VoltmeterPage::Compute()
     E = values::ReadValue(ui->RoE, kE);
     R = values::ReadValue(ui->RoR, kR);
 
+    for (QLineEdit* edit : {ui->RoRu, ui->RoIu, ui->RoUu, ui->RoE, ui->RoR})
+        values::ClearUnsolvable(edit);
+    values::ClearUnsolvable(ui->RoLabel2);
+    values::ClearUnsolvable(ui->RoLabel4);
+
     if (!CompleteMeter())
         return;
 
     if (E == 0 || rangeState_ == RangeVoltage) {
         if (!(R > 0))
             return;
-        ShowSolvedValue(ui->RoE, E, Real(R) * Iu + Uu, kE);
+        const auto value = SolveField(ui->RoE, kE, [&] { return Real(R) * Iu + Uu; });
+        if (!value)
+            return;
+        E = *value;
         rangeState_ = RangeVoltage;
     }
     if (R != 0 && rangeState_ != SeriesResistance) {
@@ -73,7 +69,10 @@ void VoltmeterPage::Compute()
     if (!(E > 0))
         return;
     if (E > Uu) {
-        ShowSolvedValue(ui->RoR, R, checked::Div(Real(E) - Uu, Iu), kR);
+        const auto value = SolveField(ui->RoR, kR, [&] { return checked::Div(Real(E) - Uu, Iu); });
+        if (!value)
+            return;
+        R = *value;
         rangeState_ = SeriesResistance;
         ShowReadouts();
     } else {
@@ -87,22 +86,26 @@ void VoltmeterPage::Compute()
 
 bool VoltmeterPage::CompleteMeter()
 {
+    // A block solves its field and stores it, or leaves the field red.
+    const auto solve = [](QLineEdit* edit, double& target, double factor, auto&& compute) {
+        const auto value = SolveField(edit, factor, compute);
+        if (value)
+            target = *value;
+        return value.has_value();
+    };
     if (Ru == 0 || meterState_ == MeterResistance) {
-        if (!(Uu > 0 && Iu > 0))
+        if (!(Uu > 0 && Iu > 0) || !solve(ui->RoRu, Ru, kRu, [&] { return checked::Div(Uu, Iu); }))
             return false;
-        ShowSolvedValue(ui->RoRu, Ru, checked::Div(Uu, Iu), kRu);
         meterState_ = MeterResistance;
     }
     if (Iu == 0 || meterState_ == MeterCurrent) {
-        if (!(Uu > 0 && Ru > 0))
+        if (!(Uu > 0 && Ru > 0) || !solve(ui->RoIu, Iu, kIu, [&] { return checked::Div(Uu, Ru); }))
             return false;
-        ShowSolvedValue(ui->RoIu, Iu, checked::Div(Uu, Ru), kIu);
         meterState_ = MeterCurrent;
     }
     if (Uu == 0 || meterState_ == MeterVoltage) {
-        if (!(Iu > 0 && Ru > 0))
+        if (!(Iu > 0 && Ru > 0) || !solve(ui->RoUu, Uu, kUu, [&] { return Real(Iu) * Ru; }))
             return false;
-        ShowSolvedValue(ui->RoUu, Uu, Real(Iu) * Ru, kUu);
         meterState_ = MeterVoltage;
     }
     return true;
@@ -110,10 +113,8 @@ bool VoltmeterPage::CompleteMeter()
 
 void VoltmeterPage::ShowReadouts()
 {
-    const QString power = values::FormatNumber(checked::ToDouble(Real(Iu) * Iu * R));
-    const QString drop = values::FormatNumber(checked::ToDouble(Real(Iu) * R));
-    ui->RoLabel2->setText(power);
-    ui->RoLabel4->setText(drop);
+    ShowFigure(ui->RoLabel2, [&] { return Real(Iu) * Iu * R; });
+    ShowFigure(ui->RoLabel4, [&] { return Real(Iu) * R; });
 }
 
 void VoltmeterPage::Clear()
@@ -126,8 +127,10 @@ void VoltmeterPage::Clear()
     values::SetUnit(ui->RoUuCB, 1, QStringLiteral("Вольт"));
     values::SetUnit(ui->RoECB, 1, QStringLiteral("Вольт"));
     values::SetUnit(ui->RoRCB, 0, QStringLiteral("Ом"));
-    ui->RoLabel2->setText(QStringLiteral("??"));
-    ui->RoLabel4->setText(QStringLiteral("??"));
+    for (QLabel* label : {ui->RoLabel2, ui->RoLabel4}) {
+        values::ClearUnsolvable(label);
+        label->setText(QStringLiteral("??"));
+    }
 }
 
 } // namespace pages

@@ -94,6 +94,13 @@ void Overtype(QLineEdit* edit, const QString& text)
     QTest::keyClicks(edit, text);
 }
 
+void Paste(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(text);
+}
+
 void TypeAt(QLineEdit* edit, int position, const QString& text)
 {
     edit->setFocus();

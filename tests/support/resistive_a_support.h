@@ -59,6 +59,10 @@ void RetypeNegative(QLineEdit* edit, const QString& digits);
 // passes through "0" on the way.
 void Overtype(QLineEdit* edit, const QString& text);
 
+// Replaces the whole text at once, as a paste does: an exponent goes in
+// where typing it at the end would be dropped.
+void Paste(QLineEdit* edit, const QString& text);
+
 // Types text with the caret put at the position first.
 void TypeAt(QLineEdit* edit, int position, const QString& text);
 
