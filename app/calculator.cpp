@@ -6,7 +6,7 @@
 
 namespace app {
 
-void StartCalculator()
+bool StartCalculator()
 {
 #ifdef Q_OS_WIN
     const QStringList candidates{QStringLiteral("calc.exe")};
@@ -19,8 +19,19 @@ void StartCalculator()
     for (const QString& name : candidates) {
         const QString path = QStandardPaths::findExecutable(name);
         if (!path.isEmpty() && QProcess::startDetached(path, {}))
-            return;
+            return true;
     }
+    return false;
+}
+
+QString CalculatorMissingMessage()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("Не удалось запустить калькулятор Windows (calc.exe).");
+#else
+    return QStringLiteral("Калькулятор не найден. Установите программу-калькулятор, "
+                          "например gnome-calculator, kcalc или galculator.");
+#endif
 }
 
 } // namespace app

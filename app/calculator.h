@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QString>
+
 namespace app {
 
-// Starts the platform's calculator; a calculator that is missing or fails to
-// start is ignored.
-void StartCalculator();
+// Starts the platform's calculator; false when none is found or it fails to
+// start.
+bool StartCalculator();
+
+// What the user is told when no calculator could be started.
+QString CalculatorMissingMessage();
 
 } // namespace app

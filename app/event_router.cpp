@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QTableView>
 
@@ -46,6 +47,20 @@ bool IsTextEditingKey(const QKeyEvent* key)
         || key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut)
         || key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
 }
+
+// A combo whose text part only shows the chosen unit opens its list on a
+// click anywhere in the box, as a combo without a text part does.
+class WholeComboArrowStyle : public QProxyStyle {
+public:
+    SubControl hitTestComplexControl(ComplexControl control, const QStyleOptionComplex* option, const QPoint& at,
+                                     const QWidget* widget) const override
+    {
+        const SubControl hit = QProxyStyle::hitTestComplexControl(control, option, at, widget);
+        if (control == CC_ComboBox && hit == SC_ComboBoxEditField)
+            return SC_ComboBoxArrow;
+        return hit;
+    }
+};
 
 } // namespace
 
@@ -198,6 +213,15 @@ void EventRouter::prepareComboText(QComboBox* combo)
     QLineEdit* text = combo->lineEdit();
     text->installEventFilter(this);
     text->setReadOnly(true);
+    // The text part is no place to type: a click on it reaches the combo,
+    // whose style takes it for a click on the arrow, and opens the list.
+    text->setAttribute(Qt::WA_TransparentForMouseEvents);
+    text->setCursor(Qt::ArrowCursor);
+    if (!comboStyle_) {
+        comboStyle_ = new WholeComboArrowStyle;
+        comboStyle_->setParent(this);
+    }
+    combo->setStyle(comboStyle_);
 }
 
 bool EventRouter::eventFilter(QObject* watched, QEvent* event)

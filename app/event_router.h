@@ -8,6 +8,7 @@
 #include <functional>
 
 class QComboBox;
+class QStyle;
 class QWidget;
 
 namespace app {
@@ -56,6 +57,7 @@ private:
     bool numericFilterOn_ = true;
     int depth_ = 0;
     std::exception_ptr pending_;
+    QStyle* comboStyle_ = nullptr;
 };
 
 } // namespace app

@@ -3,8 +3,11 @@
 #include "app/about_window.h"
 #include "app/calculator.h"
 #include "app/close_image.h"
+#include "app/error_reporter.h"
 #include "app/event_router.h"
 #include "app/main_menu.h"
+#include "app/menu_keys.h"
+#include "app/page_area.h"
 #include "app/page_catalog.h"
 #include "controls/labelled_edit.h"
 #include "controls/page.h"
@@ -14,8 +17,13 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTabBar>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QTabWidget>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace app {
 
@@ -35,6 +43,7 @@ private:
 };
 
 constexpr int kPageControlTop = 28;
+constexpr int kCloseImageInset = 25; // from the right edge of the client area
 
 } // namespace
 
@@ -57,19 +66,20 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     client->installEventFilter(this);
     BuildMainMenu(menuBar());
 
-    pageControl_ = new QTabWidget(client);
-    pageControl_->setObjectName(QStringLiteral("PageControl1"));
-    pageControl_->setUsesScrollButtons(true);
-    pageControl_->setElideMode(Qt::ElideNone);
-    pageControl_->hide();
+    EnableMenuBarKeys(menuBar());
 
-    auto* closeImage = new CloseImage(client);
-    closeImage->move(705, 5);
-    connect(closeImage, &CloseImage::clicked, this, [this] { router_->Dispatch([this] { CloseButtonClick(); }); });
+    pageArea_ = new PageArea(client);
+    pageControl_ = pageArea_->pageControl();
+
+    closeImage_ = new CloseImage(client);
+    closeImage_->move(kClientWidth - kCloseImageInset, 5);
+    connect(closeImage_, &CloseImage::clicked, this, [this] { router_->Dispatch([this] { CloseButtonClick(); }); });
 
     // The menu first: finding its items is quick while the pages are not there yet.
     connectMenu();
+    connectShortcuts();
     buildPages();
+    pageArea_->setPagesShown(false);
 
     setOuterHeight(kCollapsedHeight);
     placeAtTop();
@@ -82,8 +92,7 @@ void MainWindow::buildPages()
     for (const PageEntry& entry : PageCatalog()) {
         controls::Page* page = entry.make(pageControl_);
         page->setObjectName(QLatin1String(entry.sheet));
-        const int index = pageControl_->addTab(page, QString::fromUtf16(entry.caption));
-        pageControl_->setTabVisible(index, false);
+        pageArea_->addPage(page, QString::fromUtf16(entry.caption));
         page->registerRoutes(router_->tables());
         pages_.push_back(page);
     }
@@ -103,6 +112,20 @@ void MainWindow::connectMenu()
         connect(calculator, &QAction::triggered, this, [this] { N23Click(); });
 }
 
+void MainWindow::connectShortcuts()
+{
+    const auto add = [this](const QKeySequence& keys, auto work) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, work] { router_->Dispatch([this, work] { work(this); }); });
+    };
+    // Both close the current page as the close image does.
+    add(QKeySequence(Qt::CTRL | Qt::Key_W), [](MainWindow* w) { w->CloseButtonClick(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_F4), [](MainWindow* w) { w->CloseButtonClick(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Tab), [](MainWindow* w) { w->stepPage(1); });
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [](MainWindow* w) { w->stepPage(-1); });
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), [](MainWindow* w) { w->stepPage(-1); });
+}
+
 controls::Page* MainWindow::page(const QString& sheet) const
 {
     for (controls::Page* page : pages_) {
@@ -117,6 +140,22 @@ void MainWindow::ShowPage(controls::Page* page)
     const int index = pageControl_->indexOf(page);
     pageControl_->setTabVisible(index, true);
     pageControl_->setCurrentIndex(index);
+    pageArea_->refresh();
+}
+
+void MainWindow::stepPage(int step)
+{
+    const int count = pageControl_->count();
+    const int current = pageControl_->currentIndex();
+    if (!pageControl_->isVisible() || current < 0)
+        return;
+    for (int i = (current + step + count) % count; i != current; i = (i + step + count) % count) {
+        if (pageControl_->isTabVisible(i)) {
+            pageControl_->setCurrentIndex(i);
+            pageArea_->focusFirstInput();
+            return;
+        }
+    }
 }
 
 void MainWindow::PageActiv(QAction* item)
@@ -130,8 +169,9 @@ void MainWindow::PageActiv(QAction* item)
             // open tab is never left inside a collapsed window.
             const AtExit expand([this] {
                 setOuterHeight(kExpandedHeight);
-                pageControl_->show();
+                pageArea_->setPagesShown(true);
                 refitNestedPageControls();
+                pageArea_->focusFirstInput();
             });
             ShowPage(pages_[i]);
             pages_[i]->OnOpen();
@@ -173,9 +213,11 @@ void MainWindow::CloseButtonClick()
     }
     if (next >= 0) {
         pageControl_->setCurrentIndex(next);
+        pageArea_->refresh();
+        pageArea_->focusFirstInput();
         return;
     }
-    pageControl_->hide();
+    pageArea_->setPagesShown(false);
     setOuterHeight(kCollapsedHeight);
 }
 
@@ -187,24 +229,63 @@ void MainWindow::N6Click()
 
 void MainWindow::N23Click()
 {
-    StartCalculator();
+    if (!StartCalculator())
+        ReportError(CalculatorMissingMessage());
+}
+
+QRect MainWindow::screenArea() const
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
 }
 
 void MainWindow::setOuterHeight(int height)
 {
     outerHeight_ = height;
-    const int frame = frameGeometry().height() - geometry().height();
-    const int clientHeight = height - frame;
-    setFixedSize(kClientWidth, clientHeight);
+    const QSize frame = frameGeometry().size() - geometry().size();
+    QSize outer(kClientWidth + frame.width(), height);
+    if (const QRect area = screenArea(); area.isValid()) {
+        // A window cut short scrolls its page up and down; it grows by the
+        // scroll bar, where the screen has the room, so pages need not scroll sideways.
+        if (outer.height() > area.height())
+            outer.rwidth() += pageArea_->scrollArea()->verticalScrollBar()->sizeHint().width();
+        outer = outer.boundedTo(area.size());
+    }
+    setFixedSize(outer - frame);
+    keepOnScreen();
 }
 
 void MainWindow::placeAtTop()
 {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
+    const QRect area = screenArea();
+    if (!area.isValid())
         return;
-    const int screenWidth = screen->geometry().width();
-    move(screen->geometry().left() + (screenWidth - frameGeometry().width()) / 2, screen->geometry().top());
+    move(area.left() + (area.width() - frameGeometry().width()) / 2, area.top());
+    keepOnScreen();
+}
+
+void MainWindow::keepOnScreen()
+{
+    const QRect area = screenArea();
+    if (!area.isValid())
+        return;
+    const QRect frame = frameGeometry();
+    const QPoint corner(std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())),
+                        std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
+    if (corner != frame.topLeft())
+        move(corner);
+}
+
+void MainWindow::followScreen()
+{
+    // Another screen, or a panel that came or went, changes the room there is.
+    if (followsScreen_ || !windowHandle())
+        return;
+    followsScreen_ = true;
+    const auto refit = [this] { setOuterHeight(outerHeight_); };
+    connect(windowHandle(), &QWindow::screenChanged, this, refit);
+    for (const QScreen* screen : QGuiApplication::screens())
+        connect(screen, &QScreen::availableGeometryChanged, this, refit);
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -213,20 +294,23 @@ void MainWindow::showEvent(QShowEvent* event)
     // Frame margins are known only once the window is shown.
     setOuterHeight(outerHeight_);
     placeAtTop();
+    followScreen();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // The page control is aligned to the bottom of the client area.
+    // The page area is aligned to the bottom of the client area.
     if (watched == centralWidget() && event->type() == QEvent::Resize)
-        fitPageControl();
+        fitPageArea();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::fitPageControl()
+void MainWindow::fitPageArea()
 {
+    const int width = centralWidget()->width();
     const int height = std::max(0, centralWidget()->height() - kPageControlTop);
-    pageControl_->setGeometry(0, kPageControlTop, kClientWidth, height);
+    pageArea_->setGeometry(0, kPageControlTop, width, height);
+    closeImage_->move(width - kCloseImageInset, closeImage_->y());
 }
 
 } // namespace app

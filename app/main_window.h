@@ -13,7 +13,9 @@ class Page;
 
 namespace app {
 
+class CloseImage;
 class EventRouter;
+class PageArea;
 
 // The one window of the program: the menu, the close image and the page
 // control holding every computation page from start-up, tabs hidden until
@@ -25,6 +27,8 @@ public:
     static constexpr int kClientWidth = 730;
     static constexpr int kCollapsedHeight = 85;   // outer height: title, menu, close image
     static constexpr int kExpandedHeight = 685;
+    // Where the screen's available area is smaller, the window takes that
+    // area and the page scrolls.
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -37,6 +41,7 @@ public:
 
     EventRouter& router() { return *router_; }
     QTabWidget* pageControl() const { return pageControl_; }
+    PageArea* pageArea() const { return pageArea_; }
     controls::Page* page(const QString& sheet) const;
 
 protected:
@@ -46,14 +51,23 @@ protected:
 private:
     void buildPages();
     void connectMenu();
+    void connectShortcuts();
     void setOuterHeight(int height);
+    QRect screenArea() const;
     void placeAtTop();
+    void keepOnScreen();
+    void followScreen();
     void refitNestedPageControls();
-    void fitPageControl();
+    void fitPageArea();
+    // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous open page, round the row.
+    void stepPage(int step);
     int outerHeight_ = kCollapsedHeight;
+    bool followsScreen_ = false;
 
     EventRouter* router_ = nullptr;
+    PageArea* pageArea_ = nullptr;
     QTabWidget* pageControl_ = nullptr;
+    CloseImage* closeImage_ = nullptr;
     std::vector<controls::Page*> pages_;
 };
 

@@ -1,6 +1,10 @@
 #include "controls/string_grid.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
 #include <QTableView>
 
 #include <algorithm>
@@ -11,6 +15,29 @@ namespace {
 
 constexpr int kRowHeight = 20;
 constexpr int kCaptionPixelSize = 10;
+
+bool ScrollBarNeeded(const QTableView* view)
+{
+    const QScrollBar* bar = view->verticalScrollBar();
+    return bar->maximum() > bar->minimum();
+}
+
+// Ctrl+C copies whole records rather than the one cell under the cursor.
+class RowCopier : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+            return false;
+        const QString text = SelectedRowsText(static_cast<QTableView*>(watched));
+        if (!text.isEmpty())
+            QGuiApplication::clipboard()->setText(text);
+        return true;
+    }
+};
 
 } // namespace
 
@@ -84,12 +111,13 @@ StringGridModel* MakeStringGrid(QTableView* view, int columns)
     captionFont.setPixelSize(kCaptionPixelSize);
     view->horizontalHeader()->setFont(captionFont);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setShowGrid(true);
     view->setWordWrap(false);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    view->installEventFilter(new RowCopier(view));
     return model;
 }
 
@@ -109,7 +137,50 @@ void FitLastColumn(QTableView* view, int margin)
     // A column dragged wider than the grid leaves the last one at its
     // narrowest, still there to be grabbed.
     const int minimum = view->horizontalHeader()->minimumSectionSize();
-    view->setColumnWidth(last, std::max(minimum, view->width() - others - margin));
+    int room = view->width() - margin;
+    if (ScrollBarNeeded(view)) {
+        const int inside = view->width() - 2 * view->frameWidth() - view->verticalScrollBar()->sizeHint().width();
+        room = std::min(room, inside);
+    }
+    view->setColumnWidth(last, std::max(minimum, room - others));
+}
+
+void KeepLastColumnClear(QTableView* view, int margin)
+{
+    QObject::connect(view->verticalScrollBar(), &QScrollBar::rangeChanged, view,
+                     [view, margin, needed = false](int minimum, int maximum) mutable {
+                         if ((maximum > minimum) == needed)
+                             return;
+                         needed = maximum > minimum;
+                         FitLastColumn(view, margin);
+                     });
+}
+
+void ClearLastColumnOfScrollBar(QTableView* view, int margin)
+{
+    if (ScrollBarNeeded(view))
+        FitLastColumn(view, margin);
+}
+
+QString SelectedRowsText(const QTableView* view)
+{
+    const auto* grid = qobject_cast<const StringGridModel*>(view->model());
+    if (!grid || grid->shownRecords() == 0)
+        return {};
+    QList<int> rows;
+    for (const QModelIndex& index : view->selectionModel()->selectedRows())
+        rows << index.row();
+    if (rows.isEmpty() && view->currentIndex().isValid())
+        rows << view->currentIndex().row();
+    std::sort(rows.begin(), rows.end());
+    QStringList lines;
+    for (const int row : rows) {
+        QStringList cells;
+        for (int column = 0; column < grid->columnCount(); ++column)
+            cells << grid->index(row, column).data().toString();
+        lines << cells.join(u'\t');
+    }
+    return lines.join(u'\n');
 }
 
 } // namespace controls

@@ -48,13 +48,26 @@ private:
 };
 
 // Makes the view a string grid: fixed 20-pixel rows, no row header, whole-row
-// selection, column borders the user can drag, vertical scroll bar only.
-// Returns the model, owned by the view.
+// selection, column borders the user can drag, vertical scroll bar only;
+// Ctrl+C copies the selected rows, a tab between cells. Returns the model,
+// owned by the view.
 StringGridModel* MakeStringGrid(QTableView* view, int columns);
 
 void SetColumnWidths(QTableView* view, std::initializer_list<int> widths);
 
-// Widens or narrows the last column to fill the grid's width, less margin.
+// Widens or narrows the last column to fill the grid's width, less margin,
+// and less the vertical scroll bar while the grid shows one.
 void FitLastColumn(QTableView* view, int margin);
+
+// Refits the last column (as FitLastColumn) whenever the vertical scroll bar
+// comes or goes, so that the bar never covers it.
+void KeepLastColumnClear(QTableView* view, int margin);
+
+// Refits the last column now if the scroll bar is there.
+void ClearLastColumnOfScrollBar(QTableView* view, int margin);
+
+// The selected rows (or else the current one) as text: a tab between cells,
+// a line feed between rows; empty while the grid shows no records.
+QString SelectedRowsText(const QTableView* view);
 
 } // namespace controls

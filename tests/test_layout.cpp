@@ -4,14 +4,22 @@
 #include "support/layout_check.h"
 #include "support/test_support.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -27,6 +35,10 @@ private slots:
     void longReadOutsFit();
     void checkerSeesFault_data();
     void checkerSeesFault();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
+    void fitsEveryScreen_data();
+    void fitsEveryScreen();
 };
 
 using Arrange = std::function<void(QWidget* page)>;
@@ -73,6 +85,9 @@ void LayoutTest::longReadOutsFit_data()
                                    << QStringList{"RshLabel6", "RshLabel7"};
     QTest::newRow("voltmeter") << "N40" << "TS25" << "RoRu=7.31;RoIu=0.377;RoE=13.3"
                                << QStringList{"RoLabel2", "RoLabel4"};
+    // Latin K and Cyrillic Т: the hint to check the keyboard layout shows under the grid.
+    QTest::newRow("SMD layout hint") << "SMD1" << "TS27" << "SMDEdit1=KТ315" << QStringList{"SMDLayoutHint"};
+    QTest::newRow("analogue layout hint") << "N16" << "TS28" << "AnalogTrEdit=KТ315" << QStringList{"AnalogTrLayoutHint"};
 }
 
 void LayoutTest::longReadOutsFit()
@@ -89,8 +104,8 @@ void LayoutTest::longReadOutsFit()
     for (const QString& input : inputs.split(u';'))
         testing::Retype(testing::Find<QLineEdit>(page, input.section(u'=', 0, 0)), input.section(u'=', 1));
     for (const QString& name : readOuts) {
-        const QString text = testing::Find<QLabel>(page, name)->text();
-        QVERIFY2(text.size() >= 7, qPrintable(name + QStringLiteral(" reads only ") + text));
+        const QLabel* label = testing::Find<QLabel>(page, name);
+        QVERIFY2(label->isVisible() && label->text().size() >= 7, qPrintable(name + QStringLiteral(" reads only ") + label->text()));
     }
     const QStringList faults = testing::LayoutFaults(page);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
@@ -178,6 +193,143 @@ void LayoutTest::checkerSeesFault()
         return;
     }
     QVERIFY2(faults.size() == 1 && faults.front().startsWith(culprit + u' '), qPrintable(faults.join(QStringLiteral("; "))));
+}
+
+namespace {
+
+// What keeps a control of the current page from being seen: the window off
+// the screen, or the control not inside the page area once scrolled to.
+QStringList OutOfReach(app::MainWindow& window, QWidget* page)
+{
+    QStringList faults;
+    const QRect screen = window.screen()->availableGeometry();
+    if (!screen.contains(window.frameGeometry()))
+        faults << QStringLiteral("window leaves the screen");
+    auto* scroll = testing::Find<QScrollArea>(&window, QStringLiteral("PageScroll"));
+    const QRect seen(scroll->viewport()->mapTo(&window, QPoint(0, 0)), scroll->viewport()->size());
+    if (!window.rect().contains(seen))
+        faults << QStringLiteral("page area leaves the window");
+    for (QWidget* control : page->findChildren<QWidget*>()) {
+        const bool leaf = qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control)
+            || qobject_cast<QAbstractButton*>(control) || qobject_cast<QLabel*>(control)
+            || qobject_cast<QTableView*>(control);
+        if (!leaf || !control->isVisible() || qobject_cast<QComboBox*>(control->parentWidget()))
+            continue;
+        // Scrolled so that the whole control shows, as far as it fits.
+        const QRect inPage(control->mapTo(window.pageControl(), QPoint(0, 0)), control->size());
+        scroll->ensureVisible(inPage.center().x(), inPage.center().y(), inPage.width() / 2 + 1,
+                              std::min(inPage.height(), seen.height() - 2) / 2 + 1);
+        const QRect at(control->mapTo(&window, QPoint(0, 0)), control->size());
+        // A control taller than the page area shows in parts as it scrolls.
+        const bool shown = at.height() <= seen.height()
+            ? seen.contains(at)
+            : seen.intersects(at) && at.left() >= seen.left() && at.right() <= seen.right();
+        if (!shown)
+            faults << control->objectName() + QStringLiteral(" out of reach");
+    }
+    if (scroll->horizontalScrollBar()->isVisible())
+        faults << QStringLiteral("page scrolls sideways");
+    return faults;
+}
+
+} // namespace
+
+// On the screen the suite runs on: every control of every page can be
+// scrolled into view inside the window, and the window is on the screen;
+// with every page open, every tab shows its whole caption.
+void LayoutTest::fitsTheScreen_data()
+{
+    testing::AddEveryPageRows();
+    QTest::newRow("every page open") << QString() << QString() << 0;
+}
+
+void LayoutTest::fitsTheScreen()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, sheet);
+    QFETCH(int, subPage);
+    const testing::CapturedErrors errors;
+    app::MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = window.screen()->availableGeometry();
+    QCOMPARE(window.frameGeometry().height(), std::min(85, screen.height()));
+    QWidget* page = nullptr;
+    if (menuItem.isEmpty()) {
+        for (const app::PageEntry& entry : app::PageCatalog())
+            testing::OpenPage(window, QLatin1String(entry.menuItem));
+        page = window.pageControl()->currentWidget();
+    } else {
+        page = testing::OpenSubPage(window, menuItem, sheet, subPage);
+    }
+    QCoreApplication::processEvents();
+    // 730 x 685 where the screen holds it; else as high as the screen, and
+    // wider by the scroll bar where that leaves room.
+    const auto* scroll = testing::Find<QScrollArea>(&window, QStringLiteral("PageScroll"));
+    QCOMPARE(window.frameGeometry().height(), std::min(685, screen.height()));
+    const int margins = window.frameGeometry().width() - window.geometry().width();
+    const int bar = screen.height() < 685 ? scroll->verticalScrollBar()->sizeHint().width() : 0;
+    QCOMPARE(window.frameGeometry().width(), std::min(730 + margins + bar, screen.width()));
+    QStringList faults = OutOfReach(window, page) + testing::LayoutFaults(page);
+
+    if (!menuItem.isEmpty() && window.frameGeometry().height() == 685 && scroll->verticalScrollBar()->isVisible())
+        faults << QStringLiteral("page scrolls in a window of full size");
+
+    // Every open page's tab, caption whole, inside the window and above the page.
+    const QRect pageArea(scroll->mapTo(&window, QPoint(0, 0)), scroll->size());
+    int rows = 0;
+    for (int i = 0; i < window.pageControl()->count(); ++i) {
+        if (!window.pageControl()->isTabVisible(i))
+            continue;
+        const QString name = QStringLiteral("Tab") + window.pageControl()->widget(i)->objectName();
+        const auto* tab = testing::Find<QAbstractButton>(&window, name);
+        const QRect at(tab->mapTo(&window, QPoint(0, 0)), tab->size());
+        if (!tab->isVisible() || tab->text() != window.pageControl()->tabText(i) || !window.rect().contains(at)
+            || at.bottom() >= pageArea.top())
+            faults << name + QStringLiteral(" not in view");
+        if (tab->fontMetrics().horizontalAdvance(tab->text()) > tab->width() - 8)
+            faults << name + QStringLiteral(" cuts its caption");
+        rows = std::max(rows, tab->y() / tab->height() + 1);
+    }
+    if (menuItem.isEmpty() && rows < 2)
+        faults << QStringLiteral("23 tabs on one row");
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    QCOMPARE(errors.messages(), QStringList());
+}
+
+// The same on laptop and monitor screens, unscaled and scaled: the suite
+// starts itself on each, its check running every page's row there.
+void LayoutTest::fitsEveryScreen_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("scale");
+    QTest::newRow("1366x768 at 100%") << QSize(1366, 768) << "1";
+    QTest::newRow("1366x768 at 125%") << QSize(1366, 768) << "1.25";
+    QTest::newRow("1366x768 at 150%") << QSize(1366, 768) << "1.5";
+    QTest::newRow("1920x1080 at 200%") << QSize(1920, 1080) << "2";
+}
+
+void LayoutTest::fitsEveryScreen()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QString, scale);
+    const QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("screen.json"));
+    QFile file(config);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral(R"({"screens":[{"name":"s","x":0,"y":0,"width":%1,"height":%2}]})")
+                   .arg(screen.width()).arg(screen.height()).toUtf8());
+    file.close();
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("fitsTheScreen")});
+    QVERIFY(child.waitForFinished(240000));
+    const QString output = QString::fromUtf8(child.readAll());
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(output.right(3000)));
 }
 
 QTEST_MAIN(LayoutTest)

@@ -7,12 +7,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -54,6 +56,8 @@ private slots:
     void captionedFieldsAreNamed();
     void aboutWindowSitsOnTheCorner();
     void aboutLinksLightUnderTheMouse();
+    void calculatorItem_data();
+    void calculatorItem();
 };
 
 void ShellTest::startsCollapsedAtTopCentre()
@@ -274,6 +278,43 @@ void ShellTest::aboutLinksLightUnderTheMouse()
     QCOMPARE(seen, (QStringList{"VerLabel1 #008000 12", "VerLabel1 #ff0000 13", "VerLabel1 #008000 12",
                                 "VerLabel2 #008000 12", "VerLabel2 #ff0000 13", "VerLabel2 #008000 12",
                                 "VerLabel3 #008000 12", "VerLabel3 #ff0000 13", "VerLabel3 #008000 12"}));
+}
+
+void ShellTest::calculatorItem_data()
+{
+    QTest::addColumn<QString>("onPath");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("no calculator on the PATH: the user is told") << QString() << true;
+    QTest::newRow("a calculator on the PATH starts, quietly") << "galculator" << false;
+}
+
+void ShellTest::calculatorItem()
+{
+    QFETCH(QString, onPath);
+    QFETCH(bool, told);
+    const QTemporaryDir bin;
+    const QString program = bin.filePath(onPath);
+    if (!onPath.isEmpty()) {
+        QFile script(program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\n: > \"$0.ran\"\n");
+        script.close();
+        QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit());
+    const testing::CapturedErrors errors;
+    app::MainWindow window;
+    testing::OpenPage(window, QStringLiteral("N23"));
+    qputenv("PATH", path);
+    if (told) {
+        QCOMPARE(errors.count(), 1);
+        QVERIFY2(errors.messages().first().startsWith(QStringLiteral("Калькулятор не найден")),
+                 qPrintable(errors.messages().first()));
+    } else {
+        QCOMPARE(errors.messages(), QStringList());
+        QTRY_VERIFY(QFile::exists(program + QStringLiteral(".ran")));
+    }
 }
 
 QTEST_MAIN(ShellTest)

@@ -4,8 +4,10 @@
 #include "support/test_support.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -67,6 +69,8 @@ private slots:
     void junkBytesNeverStopTheSearch();
     void listsMoreThanFiveThousand();
     void startState();
+    void copiesSelectedRows_data();
+    void copiesSelectedRows();
 
 private:
     void search(const QString& text, int type, bool partial, bool colour);
@@ -151,6 +155,9 @@ void SmdMarkingTest::search(const QString& text, int type, bool partial, bool co
 
 QStringList SmdMarkingTest::designations() const
 {
+    // The hint to check the keyboard layout stands for the empty list it explains.
+    if (testing::Find<QLabel>(window_.get(), QStringLiteral("SMDLayoutHint"))->isVisible())
+        return {count_->text() == QLatin1String("0") ? QStringLiteral("<layout hint>") : QStringLiteral("<hint with records>")};
     QStringList shown;
     const QAbstractItemModel* model = grid_->model();
     if (count_->text() == QLatin1String("0")) {
@@ -224,6 +231,10 @@ void SmdMarkingTest::searchesByTypeAndMode_data()
     const QStringList greenBand(6, QStringLiteral("зеленая(полоса)"));
     QTest::newRow("shipped data, colour marking") << "Зеленая" << 0 << false << true << greenBand << true;
     QTest::newRow("shipped data, colour marking, partial") << "зел" << 3 << true << true << greenBand << true;
+    QTest::newRow("Latin 1A with Cyrillic В: check the layout") << "1AВ" << 0 << false << false
+                                                              << QStringList{"<layout hint>"} << false;
+    QTest::newRow("Cyrillic look-alikes alone: no hint") << "АВ" << 0 << false << false << QStringList{} << false;
+    QTest::newRow("mixed letters without look-alikes: no hint") << "ЖQ" << 5 << true << false << QStringList{} << false;
 }
 
 void SmdMarkingTest::searchesByTypeAndMode()
@@ -419,6 +430,37 @@ void SmdMarkingTest::listsMoreThanFiveThousand()
     QCOMPARE(grid_->model()->index(5000, 5).data().toString(), QStringLiteral("запись 5001"));
     grid_->scrollToBottom();
     grid_->viewport()->repaint();
+    // The scroll bar that came with the records does not cover the last column.
+    QTRY_VERIFY(grid_->columnViewportPosition(5) + grid_->columnWidth(5) <= grid_->viewport()->width());
+    testing::OpenPage(*window_, QStringLiteral("SMD1"));
+    QVERIFY(grid_->columnViewportPosition(5) + grid_->columnWidth(5) <= grid_->viewport()->width());
+}
+
+void SmdMarkingTest::copiesSelectedRows_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("one row") << "pnp" << QList<int>{1} << "бв\tPCYR\tЁлка\tPNP\tSOT-23\tкириллица";
+    QTest::newRow("two rows, in grid order") << "pnp" << QList<int>{1, 0}
+                                             << "512\tP512\tMaker2\tPNP\tSOT-89\tnote\n"
+                                                "бв\tPCYR\tЁлка\tPNP\tSOT-23\tкириллица";
+    QTest::newRow("nothing found: the clipboard keeps its text") << "zzz" << QList<int>{0} << "before";
+}
+
+void SmdMarkingTest::copiesSelectedRows()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, copied);
+    search(text, 3, false, false);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    grid_->setFocus();
+    grid_->clearSelection();
+    for (const int row : rows)
+        grid_->selectionModel()->select(grid_->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(grid_, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
 }
 
 QTEST_MAIN(SmdMarkingTest)

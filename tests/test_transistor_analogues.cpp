@@ -2,8 +2,10 @@
 #include "support/reference_support.h"
 #include "support/test_support.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -55,6 +57,7 @@ private slots:
     void junkBytes();
     void listsMoreThanFiveThousand();
     void gridClickFitsLastColumn();
+    void copiesSelectedRows();
 
 private:
     QList<QStringList> shownPairs() const;
@@ -97,6 +100,9 @@ void TransistorAnaloguesTest::init()
 
 QList<QStringList> TransistorAnaloguesTest::shownPairs() const
 {
+    // The hint to check the keyboard layout stands for the empty list it explains.
+    if (testing::Find<QLabel>(window_.get(), QStringLiteral("AnalogTrLayoutHint"))->isVisible())
+        return {{count_->text() == QLatin1String("0") ? QStringLiteral("<layout hint>") : QStringLiteral("<hint with records>")}};
     const QAbstractItemModel* model = grid_->model();
     if (count_->text() == QLatin1String("0")) {
         const bool oneEmptyRow = model->rowCount() == 1 && model->index(0, 0).data().toString().isEmpty()
@@ -148,6 +154,8 @@ void TransistorAnaloguesTest::searches_data()
     QTest::newRow("words after the second ignored") << "лишнее" << QList<QStringList>{};
     QTest::newRow("a line of one word") << "одно" << QList<QStringList>{{"ОДНО", ""}};
     QTest::newRow("no match") << "zzz" << QList<QStringList>{};
+    QTest::newRow("Latin K with Cyrillic Т: check the layout") << "Kт315" << QList<QStringList>{{"<layout hint>"}};
+    QTest::newRow("Cyrillic К with Latin T: check the layout") << "Кt3" << QList<QStringList>{{"<layout hint>"}};
 }
 
 void TransistorAnaloguesTest::searches()
@@ -263,6 +271,8 @@ void TransistorAnaloguesTest::listsMoreThanFiveThousand()
     QCOMPARE(grid_->model()->index(6499, 1).data().toString(), QStringLiteral("КТ6500"));
     grid_->scrollToBottom();
     grid_->viewport()->repaint();
+    // The scroll bar that came with the records does not cover the last column.
+    QTRY_VERIFY(grid_->columnViewportPosition(1) + grid_->columnWidth(1) <= grid_->viewport()->width());
 }
 
 void TransistorAnaloguesTest::gridClickFitsLastColumn()
@@ -273,6 +283,15 @@ void TransistorAnaloguesTest::gridClickFitsLastColumn()
     grid_->setColumnWidth(0, 155);
     QTest::mouseClick(grid_->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(300, 5));
     QCOMPARE(grid_->columnWidth(1), 313 - 155);
+}
+
+void TransistorAnaloguesTest::copiesSelectedRows()
+{
+    testing::Type(edit_, QStringLiteral("кт8"));
+    grid_->setFocus();
+    grid_->selectAll();
+    QTest::keyClick(grid_, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("BD139\tКТ815Г\n2N3055\tКТ819ГМ"));
 }
 
 QTEST_MAIN(TransistorAnaloguesTest)

@@ -35,8 +35,8 @@ QPixmap Render(const QString& path, qreal devicePixelRatio)
         return QPixmap(path);
     QSvgRenderer renderer(path);
     const QSize size = renderer.defaultSize();
-    QPixmap pixmap(QSize(static_cast<int>(std::ceil(size.width() * devicePixelRatio)),
-                         static_cast<int>(std::ceil(size.height() * devicePixelRatio))));
+    QPixmap pixmap(QSize(qRound(size.width() * devicePixelRatio),
+                         qRound(size.height() * devicePixelRatio)));
     pixmap.fill(Qt::transparent);
     {
         QPainter painter(&pixmap);

@@ -2,6 +2,7 @@
 
 #include "controls/radio_group.h"
 #include "controls/string_grid.h"
+#include "pages/reference/layout_hint.h"
 #include "pages/reference/reference_file.h"
 #include "pages/reference/smd_search.h"
 #include "ui_smd_marking_page.h"
@@ -48,6 +49,7 @@ SmdMarkingPage::SmdMarkingPage(QWidget* parent) : Page(parent), ui(std::make_uni
 {
     ui->setupUi(this);
     grid_ = controls::MakeStringGrid(ui->SMDStringGrid1, kColumns);
+    controls::KeepLastColumnClear(ui->SMDStringGrid1, kLastColumnMargin);
 }
 
 SmdMarkingPage::~SmdMarkingPage() = default;
@@ -63,6 +65,7 @@ void SmdMarkingPage::registerRoutes(controls::RouteTables& routes)
 void SmdMarkingPage::OnOpen()
 {
     controls::SetColumnWidths(ui->SMDStringGrid1, {85, 115, 138, 40, 65, 260});
+    controls::ClearLastColumnOfScrollBar(ui->SMDStringGrid1, kLastColumnMargin);
     grid_->setCaptions({
         QStringLiteral("  Обозначение"),
         QStringLiteral("      Наименование"),
@@ -92,6 +95,7 @@ void SmdMarkingPage::Search()
 {
     grid_->showEmptyRow();
     ui->SMDLabel1->setText(QStringLiteral("0"));
+    ui->SMDLayoutHint->hide();
 
     const bool colour = ui->SMDCheckBox2->isChecked();
     if (colour) {
@@ -114,6 +118,7 @@ void SmdMarkingPage::Search()
     auto contents = std::make_shared<const QByteArray>(reference::ReadReferenceFile(QStringLiteral("SMD.db")));
     const QByteArray upper = reference::UpperCased(reference::View(*contents, {0, contents->size()}));
     std::vector<ByteSpan> lines = reference::FindSmdRecords(upper, query);
+    reference::ShowLayoutHint(ui->SMDLayoutHint, typed, static_cast<int>(lines.size()));
     if (lines.empty())
         return;
     const int found = static_cast<int>(lines.size());

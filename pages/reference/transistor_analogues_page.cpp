@@ -2,6 +2,7 @@
 
 #include "controls/string_grid.h"
 #include "pages/reference/analogue_table.h"
+#include "pages/reference/layout_hint.h"
 #include "pages/reference/reference_file.h"
 #include "ui_transistor_analogues_page.h"
 
@@ -42,6 +43,7 @@ TransistorAnaloguesPage::TransistorAnaloguesPage(QWidget* parent)
     ui->setupUi(this);
     grid_ = controls::MakeStringGrid(ui->AnalogTrStringGrid, kColumns);
     controls::SetColumnWidths(ui->AnalogTrStringGrid, {kColumnWidth, kColumnWidth});
+    controls::KeepLastColumnClear(ui->AnalogTrStringGrid, 0);
 }
 
 TransistorAnaloguesPage::~TransistorAnaloguesPage() = default;
@@ -63,10 +65,12 @@ void TransistorAnaloguesPage::Compute()
 {
     grid_->showEmptyRow();
     ui->AnalogTrLabel1->setText(QStringLiteral("0"));
+    ui->AnalogTrLayoutHint->hide();
     const QString typed = ui->AnalogTrEdit->text();
     if (typed.isEmpty() || !table_)
         return;
     std::vector<int> lines = table_->Find(reference::SearchKey(typed));
+    reference::ShowLayoutHint(ui->AnalogTrLayoutHint, typed, static_cast<int>(lines.size()));
     if (lines.empty())
         return;
     const int found = static_cast<int>(lines.size());

@@ -78,7 +78,7 @@ void Retype(QLineEdit* edit, const QString& text)
     }
     // "0" is what an emptied edit holds; select it so the first key replaces it.
     edit->selectAll();
-    QTest::keyClicks(edit, text);
+    Type(edit, text);
 }
 
 void Type(QLineEdit* edit, const QString& text)
