@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QString;
+class QWidget;
 
 namespace values {
 
