@@ -3,42 +3,48 @@
 Sources
 -------
 Every table in this folder is UTF-8 text with tab-separated columns
-``type, structure, u_max_v, i_max_a, p_max_w, ft_mhz, hfe_min, hfe_max,
-maker, document, year``; each row names the maker's document its ratings
-come from (the year is left empty where the edition year of the document
-was not confirmed).
+``type, structure, u_max_v, i_max_a, p_max_w, ft_mhz, grade_min, grade_max,
+checked, maker, document, year``:
 
-- ``su_small.tsv``, ``su_power.tsv``: Soviet and Russian types by letter
-  group, from the makers' data sheets and technical conditions (ОАО
-  «Интеграл», АО «Группа Кремний ЭЛ»).
-- ``fo_nxp_small.tsv``: NXP BC846-BC850 and BC856-BC860 series (SOT23,
-  SOT323, SOT416).
-- ``fo_toshiba.tsv``: Toshiba 2SC1815, 2SA1015 by gain group.
-- ``fo_power.tsv``: Central Semiconductor, Philips, onsemi and
-  STMicroelectronics power types (BD135-BD140, 2N3055, MJ2955, MJE3055T,
-  MJE2955T, MJE15028-MJE15031, BD909-BD912, BDX53/BDX54).
+- ``u_max_v``: collector-emitter (drain-source) voltage; for the Toshiba
+  JFETs, which state no drain-source rating, the gate-drain voltage;
+- ``i_max_a``: continuous collector (drain) current; for JFETs, whose
+  makers rate the initial drain current instead, the top of the IDSS range;
+- ``p_max_w``: total dissipation as the maker states it (with a heat sink
+  where the document gives one);
+- ``ft_mhz``: transition frequency, empty where the maker states none;
+- ``grade_min``, ``grade_max``: h21e range of bipolar types, IDSS range in mA
+  of JFETs (either end may be open);
+- ``checked``: ``yes`` where the voltage, current and power of the row were
+  confirmed against a copy of a document stating them, ``no`` otherwise;
+- ``maker, document, year``: the document the row comes from (the year is
+  left empty where the edition year was not confirmed).
+
+``su_*.tsv`` hold the Soviet and Russian types by letter group, ``fo_*.tsv``
+the foreign types, one table per maker.
 
 Rule
 ----
-A foreign type and a Russian type form a pair when
+A type A is a functional analogue of a type B when
 
-- the structure is the same (NPN, PNP, NPN or PNP Darlington, N or P JFET,
-  N or P MOSFET);
-- collector (drain) voltage, current and power of each are at least 80 % of
-  the other's, so that each may stand in for the other;
-- the transition frequencies fall in the same or a neighbouring class
-  (below 3 MHz, 3-30 MHz, 30-300 MHz, above 300 MHz); a Darlington whose
-  maker states no transition frequency is matched on its ratings alone;
-- where both documents give a gain range, the ranges overlap, so that a
-  letter group finds the gain groups that agree with it.
+- the structure is the same: NPN, PNP, NPN or PNP Darlington, N or P JFET,
+  N or P MOSFET;
+- A's voltage, current and power are each at least 80 % of B's;
+- both are of the same power class, up to 1 W or above it (the division the
+  Soviet type designation draws), so that a power transistor is not offered
+  for a signal one;
+- their transition frequencies fall in the same or a neighbouring class
+  (below 3 MHz, 3-30 MHz, 30-300 MHz, above 300 MHz). Field-effect makers
+  state no transition frequency, so FETs pair without this test; a bipolar
+  row without one pairs on its ratings alone only when both types are power
+  types (above 1 W), the switching and Darlington parts whose makers give none;
+- where the letter groups of either family differ in gain (bipolar) or in
+  initial drain current (JFET), the two ranges overlap, so that a letter group
+  finds the grades that agree with it.
 
-Counts
-------
-130 pairs: КТ3102 47, КТ3107 25, КТ815 12, КТ814 9, КТ819 8, КТ818 7,
-КТ502 7, КТ503 7, КТ829 4, КТ315 1, КТ361 1, КТ816 1, КТ817 1. The
-tables also hold КТ209, КТ825, КТ827, КТ940, КТ972, КТ973 and КТ840, for
-which no foreign type of the tables meets the rule yet. Of the 156 pairs
-shipped before, 35 meet the rule and are kept.
+A line "FOREIGN RUSSIAN" is written when either type is a functional analogue
+of the other: a repairer looks up a Russian replacement for a foreign part
+and a foreign replacement for a Russian one.
 
 Run ``python3 analogues.py`` here to rewrite ``../Baase/Tr.db``
 (Windows-1251, CR LF); it prints the pair count per Russian family.
@@ -51,12 +57,15 @@ from dataclasses import dataclass
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
-RUSSIAN_TABLES = ("su_small.tsv", "su_power.tsv")
-FOREIGN_TABLES = ("fo_nxp_small.tsv", "fo_philips_small.tsv", "fo_toshiba.tsv", "fo_power.tsv")
+COLUMNS = ["type", "structure", "u_max_v", "i_max_a", "p_max_w", "ft_mhz", "grade_min", "grade_max",
+           "checked", "maker", "document", "year"]
 STRUCTURES = {"NPN", "PNP", "NPN-D", "PNP-D", "NJFET", "PJFET", "NMOS", "PMOS"}
+FIELD_EFFECT = {"NJFET", "PJFET", "NMOS", "PMOS"}
 TOLERANCE = 0.8
-# Upper bounds of the frequency classes, MHz: low, medium, high, very high.
+# Upper bounds of the frequency classes, MHz.
 FREQUENCY_CLASS_BOUNDS = (3.0, 30.0, 300.0)
+# Above this dissipation a type is a power type, W.
+POWER_CLASS_BOUND = 1.0
 
 
 @dataclass(frozen=True)
@@ -67,8 +76,9 @@ class Part:
     current: float
     power: float
     ft: float | None
-    hfe_min: float | None
-    hfe_max: float | None
+    grade_min: float | None
+    grade_max: float | None
+    checked: bool
     source: str
 
 
@@ -76,76 +86,122 @@ def _number(text: str) -> float | None:
     return float(text) if text.strip() else None
 
 
-def _read(table: str) -> list[Part]:
-    with open(HERE / table, encoding="utf-8", newline="") as stream:
-        rows = list(csv.DictReader(stream, delimiter="\t"))
+def _read(path: Path) -> list[Part]:
+    with open(path, encoding="utf-8", newline="") as stream:
+        reader = csv.DictReader(stream, delimiter="\t")
+        if reader.fieldnames != COLUMNS:
+            raise ValueError(f"{path.name}: columns {reader.fieldnames}, expected {COLUMNS}")
+        rows = list(reader)
     parts = []
     for row in rows:
         if row["structure"] not in STRUCTURES:
-            raise ValueError(f"{table}: {row['type']}: unknown structure {row['structure']}")
+            raise ValueError(f"{path.name}: {row['type']}: unknown structure {row['structure']}")
+        if row["checked"] not in ("yes", "no"):
+            raise ValueError(f"{path.name}: {row['type']}: checked must be yes or no")
+        if not row["maker"].strip() or not row["document"].strip():
+            raise ValueError(f"{path.name}: {row['type']}: no source")
+        source = ", ".join(field for field in (row["maker"], row["document"], row["year"]) if field.strip())
         parts.append(Part(row["type"], row["structure"], float(row["u_max_v"]), float(row["i_max_a"]),
-                          float(row["p_max_w"]), _number(row["ft_mhz"]), _number(row["hfe_min"]),
-                          _number(row["hfe_max"]), f"{row['maker']}, {row['document']}, {row['year']}".rstrip(", ")))
+                          float(row["p_max_w"]), _number(row["ft_mhz"]), _number(row["grade_min"]),
+                          _number(row["grade_max"]), row["checked"] == "yes", source))
     return parts
 
 
-def _table(tables: tuple[str, ...]) -> dict[str, Part]:
+def _table(prefix: str) -> dict[str, Part]:
     parts: dict[str, Part] = {}
-    for table in tables:
-        for part in _read(table):
+    for path in sorted(HERE.glob(f"{prefix}_*.tsv")):
+        for part in _read(path):
             if part.name in parts:
-                raise ValueError(f"{table}: {part.name} stands twice")
+                raise ValueError(f"{path.name}: {part.name} stands twice")
             parts[part.name] = part
     return parts
 
 
 def russian_parts() -> dict[str, Part]:
-    return _table(RUSSIAN_TABLES)
+    return _table("su")
 
 
 def foreign_parts() -> dict[str, Part]:
-    return _table(FOREIGN_TABLES)
+    return _table("fo")
 
 
-def _within(a: float, b: float) -> bool:
-    return a >= TOLERANCE * b and b >= TOLERANCE * a
+def family(name: str) -> str:
+    """КТ315Г -> КТ315, КТ819ГМ -> КТ819, 2SC1815-GR -> 2SC1815, BC547B -> BC547."""
+    stem = name.split("-")[0]
+    end = len(stem)
+    while end and not stem[end - 1].isdigit():
+        end -= 1
+    return stem[:end]
+
+
+def _graded_families(parts: dict[str, Part]) -> set[str]:
+    """Families whose letter groups differ in their grade range."""
+    ranges: dict[str, set[tuple[float | None, float | None]]] = {}
+    for part in parts.values():
+        if part.grade_min is not None or part.grade_max is not None:
+            ranges.setdefault(family(part.name), set()).add((part.grade_min, part.grade_max))
+    return {key for key, seen in ranges.items() if len(seen) > 1}
 
 
 def _frequency_class(ft: float) -> int:
     return sum(ft >= bound for bound in FREQUENCY_CLASS_BOUNDS)
 
 
+def _is_power(part: Part) -> bool:
+    return part.power > POWER_CLASS_BOUND
+
+
 def _frequencies_agree(a: Part, b: Part) -> bool:
+    if a.structure in FIELD_EFFECT:
+        return True
     if a.ft is None or b.ft is None:
-        return a.structure.endswith("-D")
+        return _is_power(a) and _is_power(b)
     return abs(_frequency_class(a.ft) - _frequency_class(b.ft)) <= 1
 
 
-def _gains_agree(a: Part, b: Part) -> bool:
-    if a.hfe_min is None or b.hfe_min is None:
+def _grades_overlap(a: Part, b: Part) -> bool:
+    if a.grade_min is None and a.grade_max is None or b.grade_min is None and b.grade_max is None:
         return True
-    a_max = a.hfe_max if a.hfe_max is not None else float("inf")
-    b_max = b.hfe_max if b.hfe_max is not None else float("inf")
-    return a.hfe_min <= b_max and b.hfe_min <= a_max
+    a_low = a.grade_min if a.grade_min is not None else 0.0
+    b_low = b.grade_min if b.grade_min is not None else 0.0
+    a_high = a.grade_max if a.grade_max is not None else float("inf")
+    b_high = b.grade_max if b.grade_max is not None else float("inf")
+    return a_low <= b_high and b_low <= a_high
 
 
-def are_analogues(foreign: Part, russian: Part) -> bool:
-    return (foreign.structure == russian.structure
-            and _within(foreign.voltage, russian.voltage)
-            and _within(foreign.current, russian.current)
-            and _within(foreign.power, russian.power)
-            and _frequencies_agree(foreign, russian)
-            and _gains_agree(foreign, russian))
+class Rule:
+    """The pairing rule over one set of tables (the graded families depend on all rows)."""
+
+    def __init__(self, foreign: dict[str, Part], russian: dict[str, Part]):
+        self.foreign = foreign
+        self.russian = russian
+        self.graded = _graded_families(foreign) | _graded_families(russian)
+
+    def stands_in_for(self, candidate: Part, original: Part) -> bool:
+        """Whether candidate is a functional analogue of original."""
+        if candidate.structure != original.structure or _is_power(candidate) != _is_power(original):
+            return False
+        if (candidate.voltage < TOLERANCE * original.voltage or candidate.current < TOLERANCE * original.current
+                or candidate.power < TOLERANCE * original.power):
+            return False
+        if not _frequencies_agree(candidate, original):
+            return False
+        graded = family(candidate.name) in self.graded or family(original.name) in self.graded
+        return not graded or _grades_overlap(candidate, original)
+
+    def paired(self, foreign: Part, russian: Part) -> bool:
+        return self.stands_in_for(foreign, russian) or self.stands_in_for(russian, foreign)
 
 
 def tr_pairs() -> list[tuple[str, str]]:
     """Pairs (foreign, Russian) in table order of the Russian types."""
-    foreign = foreign_parts()
+    foreign, russian = foreign_parts(), russian_parts()
+    rule = Rule(foreign, russian)
     pairs = []
-    for russian in russian_parts().values():
+    for original in russian.values():
         for name in sorted(foreign):
-            if are_analogues(foreign[name], russian):
-                pairs.append((name, russian.name))
+            if rule.paired(foreign[name], original):
+                pairs.append((name, original.name))
     return pairs
 
 
@@ -158,9 +214,9 @@ def tr_lines() -> list[str]:
 
 
 def check_tr_lines(lines: list[str]) -> list[str]:
-    """Errors of Tr.db lines against the tables: unknown types, structure mismatch, rule broken."""
-    foreign = foreign_parts()
-    russian = russian_parts()
+    """Errors of Tr.db lines against the tables: unknown types, structure mismatch, rule broken both ways."""
+    foreign, russian = foreign_parts(), russian_parts()
+    rule = Rule(foreign, russian)
     errors = []
     seen = set()
     for number, line in enumerate(lines, 1):
@@ -181,17 +237,9 @@ def check_tr_lines(lines: list[str]) -> list[str]:
             continue
         if f_part.structure != r_part.structure:
             errors.append(f"line {number}: {f_name} is {f_part.structure}, {r_name} is {r_part.structure}")
-        elif not are_analogues(f_part, r_part):
-            errors.append(f"line {number}: {f_name} and {r_name} differ in ratings, frequency or gain")
+        elif not rule.paired(f_part, r_part):
+            errors.append(f"line {number}: neither {f_name} nor {r_name} stands in for the other")
     return errors
-
-
-def family(name: str) -> str:
-    """КТ315Г -> КТ315, КТ819ГМ -> КТ819."""
-    end = len(name)
-    while end and not name[end - 1].isdigit():
-        end -= 1
-    return name[:end]
 
 
 def write_tr_db(path: Path) -> None:
