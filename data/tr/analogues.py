@@ -30,6 +30,11 @@ A type A is a functional analogue of a type B when
 - the structure is the same: NPN, PNP, NPN or PNP Darlington, N or P JFET,
   N or P MOSFET;
 - A's voltage, current and power are each at least 80 % of B's;
+- A's voltage is at most 4 times B's and A's power at most 5 times B's, so
+  that a deflection or switch-mode part is not offered for a general-purpose
+  one. Power gets the wider bound because makers of the small TO-126
+  Darlingtons rate them at case temperature (BD675: 40 W) and the Soviet
+  ones with a heat sink (КТ972: 8 W); at 4 times КТ972/КТ973 keep no pair;
 - both are of the same power class, up to 1 W or above it (the division the
   Soviet type designation draws), so that a power transistor is not offered
   for a signal one;
@@ -38,9 +43,9 @@ A type A is a functional analogue of a type B when
   state no transition frequency, so FETs pair without this test; a bipolar
   row without one pairs on its ratings alone only when both types are power
   types (above 1 W), the switching and Darlington parts whose makers give none;
-- where the letter groups of either family differ in gain (bipolar) or in
-  initial drain current (JFET), the two ranges overlap, so that a letter group
-  finds the grades that agree with it.
+- where both rows give a gain range (bipolar) or an initial drain current
+  range (JFET), the two ranges overlap; an end a document leaves open is
+  taken as unbounded.
 
 A line "FOREIGN RUSSIAN" is written when either type is a functional analogue
 of the other: a repairer looks up a Russian replacement for a foreign part
@@ -62,6 +67,9 @@ COLUMNS = ["type", "structure", "u_max_v", "i_max_a", "p_max_w", "ft_mhz", "grad
 STRUCTURES = {"NPN", "PNP", "NPN-D", "PNP-D", "NJFET", "PJFET", "NMOS", "PMOS"}
 FIELD_EFFECT = {"NJFET", "PJFET", "NMOS", "PMOS"}
 TOLERANCE = 0.8
+# Largest ratio of a stand-in's voltage and power to the original's.
+VOLTAGE_CEILING = 4.0
+POWER_CEILING = 5.0
 # Upper bounds of the frequency classes, MHz.
 FREQUENCY_CLASS_BOUNDS = (3.0, 30.0, 300.0)
 # Above this dissipation a type is a power type, W.
@@ -134,15 +142,6 @@ def family(name: str) -> str:
     return stem[:end]
 
 
-def _graded_families(parts: dict[str, Part]) -> set[str]:
-    """Families whose letter groups differ in their grade range."""
-    ranges: dict[str, set[tuple[float | None, float | None]]] = {}
-    for part in parts.values():
-        if part.grade_min is not None or part.grade_max is not None:
-            ranges.setdefault(family(part.name), set()).add((part.grade_min, part.grade_max))
-    return {key for key, seen in ranges.items() if len(seen) > 1}
-
-
 def _frequency_class(ft: float) -> int:
     return sum(ft >= bound for bound in FREQUENCY_CLASS_BOUNDS)
 
@@ -170,12 +169,11 @@ def _grades_overlap(a: Part, b: Part) -> bool:
 
 
 class Rule:
-    """The pairing rule over one set of tables (the graded families depend on all rows)."""
+    """The pairing rule over one set of tables."""
 
     def __init__(self, foreign: dict[str, Part], russian: dict[str, Part]):
         self.foreign = foreign
         self.russian = russian
-        self.graded = _graded_families(foreign) | _graded_families(russian)
 
     def stands_in_for(self, candidate: Part, original: Part) -> bool:
         """Whether candidate is a functional analogue of original."""
@@ -184,10 +182,9 @@ class Rule:
         if (candidate.voltage < TOLERANCE * original.voltage or candidate.current < TOLERANCE * original.current
                 or candidate.power < TOLERANCE * original.power):
             return False
-        if not _frequencies_agree(candidate, original):
+        if candidate.voltage > VOLTAGE_CEILING * original.voltage or candidate.power > POWER_CEILING * original.power:
             return False
-        graded = family(candidate.name) in self.graded or family(original.name) in self.graded
-        return not graded or _grades_overlap(candidate, original)
+        return _frequencies_agree(candidate, original) and _grades_overlap(candidate, original)
 
     def paired(self, foreign: Part, russian: Part) -> bool:
         return self.stands_in_for(foreign, russian) or self.stands_in_for(russian, foreign)
