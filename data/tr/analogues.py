@@ -38,11 +38,14 @@ A type A is a functional analogue of a type B when
 - both are of the same power class, up to 1 W or above it (the division the
   Soviet type designation draws), so that a power transistor is not offered
   for a signal one;
-- their transition frequencies fall in the same or a neighbouring class
-  (below 3 MHz, 3-30 MHz, 30-300 MHz, above 300 MHz). Field-effect makers
-  state no transition frequency, so FETs pair without this test; a bipolar
-  row without one pairs on its ratings alone only when both types are power
-  types (above 1 W), the switching and Darlington parts whose makers give none;
+- where both rows give a transition frequency, A's is at least half of B's
+  and the two fall in the same or a neighbouring class (below 3 MHz,
+  3-30 MHz, 30-300 MHz, above 300 MHz): the classes alone let the
+  100-300 MHz BC54x types stand in for the 900 MHz КТ368. Field-effect
+  makers state no transition frequency, so FETs pair without this test; a
+  bipolar row without one pairs on its ratings alone only when both types
+  are power types (above 1 W), the switching and Darlington parts whose
+  makers give none;
 - where both rows give a gain range (bipolar) or an initial drain current
   range (JFET), the two ranges overlap; an end a document leaves open is
   taken as unbounded.
@@ -72,6 +75,8 @@ VOLTAGE_CEILING = 4.0
 POWER_CEILING = 5.0
 # Upper bounds of the frequency classes, MHz.
 FREQUENCY_CLASS_BOUNDS = (3.0, 30.0, 300.0)
+# Smallest ratio of a stand-in's transition frequency to the original's.
+FREQUENCY_FLOOR = 0.5
 # Above this dissipation a type is a power type, W.
 POWER_CLASS_BOUND = 1.0
 
@@ -150,12 +155,13 @@ def _is_power(part: Part) -> bool:
     return part.power > POWER_CLASS_BOUND
 
 
-def _frequencies_agree(a: Part, b: Part) -> bool:
-    if a.structure in FIELD_EFFECT:
+def _frequencies_agree(candidate: Part, original: Part) -> bool:
+    if candidate.structure in FIELD_EFFECT:
         return True
-    if a.ft is None or b.ft is None:
-        return _is_power(a) and _is_power(b)
-    return abs(_frequency_class(a.ft) - _frequency_class(b.ft)) <= 1
+    if candidate.ft is None or original.ft is None:
+        return _is_power(candidate) and _is_power(original)
+    return (candidate.ft >= FREQUENCY_FLOOR * original.ft
+            and abs(_frequency_class(candidate.ft) - _frequency_class(original.ft)) <= 1)
 
 
 def _grades_overlap(a: Part, b: Part) -> bool:
