@@ -7,7 +7,7 @@ SMD.db: marking, part, maker, type and package as five words, a note after
 them; types and packages from the lists below; a marking with a colour or
 suffix carries it in one pair of brackets at its end; the file is exactly
 what make_baase.py writes from the tables in smd/.
-Tr.db: two words a line; where tr/analogues.py is present, its own check of
+Tr.db: two words a line, and the own check of tr/analogues.py for
 the pairs as well.
 
 Prints every fault and exits with 1 when there is one.
@@ -79,23 +79,26 @@ def check_smd(lines, errors):
             errors.append(f"{where}: unknown package {package!r}")
 
 
+def load_module(name, path):
+    loader_info = importlib.util.spec_from_file_location(name, path)
+    module = importlib.util.module_from_spec(loader_info)
+    loader_info.loader.exec_module(module)
+    return module
+
+
 def check_tr(lines, errors):
     for number, line in enumerate(lines, 1):
         if len(line.split(" ")) != 2:
             errors.append(f"Tr.db:{number}: not two fields: {line}")
-    analogues = HERE / "tr" / "analogues.py"
-    if analogues.exists():
-        spec = importlib.util.spec_from_file_location("analogues", analogues)
-        module = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(module)
-        errors.extend(f"Tr.db: {error}" for error in module.check_tr_lines(lines))
+    module = load_module("analogues", HERE / "tr" / "analogues.py")
+    errors.extend(f"Tr.db: {error}" for error in module.check_tr_lines(lines))
+    if lines != module.tr_lines():
+        errors.append("Tr.db differs from the pairs the tr/ tables give (run make_baase.py)")
 
 
 def check_generated(lines, errors):
     """The shipped SMD.db must be what the tables give, record for record."""
-    spec = importlib.util.spec_from_file_location("make_baase", HERE / "make_baase.py")
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module = load_module("make_baase", HERE / "make_baase.py")
     try:
         expected = module.smd_lines()
     except (AssertionError, KeyError, OSError) as error:

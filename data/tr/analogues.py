@@ -38,7 +38,9 @@ A type A is a functional analogue of a type B when
 - both are of the same power class, up to 1 W or above it (the division the
   Soviet type designation draws), so that a power transistor is not offered
   for a signal one;
-- where both rows give a transition frequency, A's is at least half of B's
+- where both rows give a transition frequency, A's is at least 30 % of B's
+  (makers state a guaranteed minimum: the 100 MHz of BC547 against the
+  250 MHz of КТ315 is the classic pair, the 900 MHz КТ368 is not its match)
   and the two fall in the same or a neighbouring class (below 3 MHz,
   3-30 MHz, 30-300 MHz, above 300 MHz): the classes alone let the
   100-300 MHz BC54x types stand in for the 900 MHz КТ368. Field-effect
@@ -76,7 +78,7 @@ POWER_CEILING = 5.0
 # Upper bounds of the frequency classes, MHz.
 FREQUENCY_CLASS_BOUNDS = (3.0, 30.0, 300.0)
 # Smallest ratio of a stand-in's transition frequency to the original's.
-FREQUENCY_FLOOR = 0.5
+FREQUENCY_FLOOR = 0.3
 # Above this dissipation a type is a power type, W.
 POWER_CLASS_BOUND = 1.0
 
