@@ -5,8 +5,10 @@
 #include "values/number_text.h"
 #include "values/units.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPalette>
 #include <QStringList>
 #include <QVariant>
 
@@ -82,6 +84,20 @@ void AddValueLines(QStringList& lines, const QString& lead, const QLineEdit* edi
         lines << reading;
 }
 
+// Flat, without a frame, and in grey text where the user cannot type and
+// the colour does not already say why; the background stays the window's.
+void SetFixedLook(QLineEdit* edit, bool fixed)
+{
+    if (edit->hasFrame() == fixed)
+        edit->setFrame(!fixed);
+    const QColor text = QApplication::palette().color(fixed ? QPalette::PlaceholderText : QPalette::Text);
+    if (edit->palette().color(QPalette::Text) != text) {
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Text, text);
+        edit->setPalette(palette);
+    }
+}
+
 } // namespace
 
 void SetFieldUnit(QLineEdit* edit, const QComboBox* combo)
@@ -132,10 +148,7 @@ void DescribeField(QLineEdit* edit)
     if (!edit->property(kDesignTip).isValid())
         edit->setProperty(kDesignTip, edit->toolTip());
     const FieldState state = FieldStateOf(edit);
-    // Flat, without a frame, where the user cannot type and the colour does
-    // not already say why.
-    if (const bool framed = state != FieldState::Fixed; edit->hasFrame() != framed)
-        edit->setFrame(framed);
+    SetFixedLook(edit, state == FieldState::Fixed);
     if (state == FieldState::Invalid)
         return;
 
