@@ -6,12 +6,13 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <cfloat>
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace values {
 
