@@ -1,6 +1,7 @@
 #include "app/error_reporter.h"
 
 #include "values/errors.h"
+#include "values/field.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -38,6 +39,9 @@ void ReportFailure(const std::exception_ptr& failure)
 {
     try {
         std::rethrow_exception(failure);
+    } catch (const values::ArithmeticError& fault) {
+        // Said in the words a red field uses, with what to change.
+        ReportError(values::UnsolvableReason(fault) + QStringLiteral(". Измените введённые значения."));
     } catch (const values::Failure& error) {
         ReportError(error.message());
     } catch (const std::bad_alloc&) {

@@ -11,6 +11,7 @@
 #include "app/page_catalog.h"
 #include "controls/labelled_edit.h"
 #include "controls/page.h"
+#include "controls/value_edits.h"
 #include "values/pictures.h"
 
 #include <QAction>
@@ -98,6 +99,8 @@ void MainWindow::buildPages()
     }
     router_->wire(pageControl_);
     controls::NameControlsByCaptions(pageControl_);
+    controls::PrepareValueEdits(pageControl_);
+    controls::InstallPageCopy(pageControl_);
 }
 
 void MainWindow::connectMenu()

@@ -306,6 +306,16 @@ void ExtendedCircuitTest::frequencyIsHandedToWaveAndInductanceToCoil()
         QCOMPARE(testing::Background(edit(name)), values::ResultColour);
     QCOMPARE(edit("TS26Ll")->text(), QStringLiteral("10"));
     QCOMPARE(page()->wave().solvedField(), int(pages::ExtendedWaveGroup::F));
+
+    // In seconds the period is longer than its field: it shows its leading
+    // digits, and its tooltip has the whole value and a reading.
+    testing::Choose(combo("TS26CBT"), "с");
+    QLineEdit* period = edit("TS26EditT");
+    const QChar D = values::DecimalSeparator();
+    QCOMPARE(period->text(), QStringLiteral("1%1").arg(D) + QStringLiteral("98691765315922E-7"));
+    QCOMPARE(period->cursorPosition(), 0);
+    QVERIFY2(period->toolTip().endsWith(QStringLiteral("Вычислено: %1 с\n≈ 198").arg(period->text()) + D + QStringLiteral("7 нс")),
+             qPrintable(period->toolTip()));
 }
 
 void ExtendedCircuitTest::solvedFrequencyCannotBeTypedOver()
@@ -389,6 +399,9 @@ void ExtendedCircuitTest::decimalSeparatorOfResults()
     // The frequency reaches the wave group as typed, and the wave group reads it.
     QCOMPARE(edit("TS26EditF")->text(), shown);
     QVERIFY(testing::SameDigits(values::ParseNumber(edit("TS26EditJ")->text(), separator), 3e8 / 2.5e6));
+    // The reading in the tooltip takes the same separator.
+    QVERIFY2(edit("TS26C")->toolTip().endsWith(QStringLiteral("≈ 405") + separator + QStringLiteral("3 пФ")),
+             qPrintable(edit("TS26C")->toolTip()));
 }
 
 void ExtendedCircuitTest::waveSolvesFromOneValue_data()

@@ -505,7 +505,7 @@ void InductorCodeTest::bandThatIsNoNumberFails()
     QTest::keyClicks(Entry(*w), QStringLiteral("e"));
     QCOMPARE(Entry(*w)->text(), QStringLiteral("1e0"));
     QCOMPARE(errors.count(), 1);
-    QVERIFY(errors.messages().constFirst().contains(u'e'));
+    QCOMPARE(errors.messages().constFirst(), QStringLiteral("Номинал: «1e0» — не число"));
     // The answer was written before the failure; the pictures after it were not.
     QCOMPARE(Text(*w, "ColorLLabel8"), QStringLiteral("1e0 мГн"));
     QCOMPARE(w->pictures("ColorLImage", kWritingImages), PicturesOf("brown black orange none"));

@@ -22,6 +22,8 @@ private slots:
     void parses();
     void refuses_data();
     void refuses();
+    void engineeringReading_data();
+    void engineeringReading();
     void checkedArithmetic_data();
     void checkedArithmetic();
 };
@@ -139,8 +141,43 @@ void NumberTextTest::refuses()
         ParseNumber(text, separator);
         QFAIL("accepted");
     } catch (const values::ConversionError& error) {
-        QVERIFY2(error.message().contains(QLatin1Char('\'') + text + QLatin1Char('\'')), qPrintable(error.message()));
+        QCOMPARE(error.message(), QStringLiteral("«%1» — не число").arg(text));
     }
+}
+
+void NumberTextTest::engineeringReading_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<QString>("point");
+    QTest::newRow("period of 100 pF and 10 uH") << 1.98691765315922E-7 << "с" << -12 << 0 << "198.7 нс";
+    QTest::newRow("resonance") << 5032921.21044872 << "Гц" << -12 << 9 << "5.033 МГц";
+    QTest::newRow("rounding carries to the next prefix") << 999.96 << "Ом" << -12 << 9 << "1 кОм";
+    QTest::newRow("trailing zeros dropped") << 4.7E-9 << "Ф" << -12 << 9 << "4.7 нФ";
+    QTest::newRow("micro") << 2.5E-5 << "Гн" << -12 << 9 << "25 мкГн";
+    QTest::newRow("no prefix") << 12.3456 << "В" << -12 << 9 << "12.35 В";
+    QTest::newRow("negative") << -0.0123456 << "А" << -12 << 9 << "-12.35 мА";
+    QTest::newRow("zero") << 0.0 << "Вт" << -12 << 9 << "0 Вт";
+    QTest::newRow("beyond giga keeps giga") << 2.5E12 << "Гц" << -12 << 9 << "2500 ГГц";
+    QTest::newRow("below pico keeps pico") << 1.5E-15 << "Ф" << -12 << 9 << "0.0015 пФ";
+    QTest::newRow("seconds, never kiloseconds") << 7200.0 << "с" << -12 << 0 << "7200 с";
+    QTest::newRow("lengths from millimetres up") << 2.5E-4 << "м" << -3 << 3 << "0.25 мм";
+    QTest::newRow("wavelength") << 59.6075 << "м" << -3 << 3 << "59.61 м";
+}
+
+void NumberTextTest::engineeringReading()
+{
+    QFETCH(double, value);
+    QFETCH(QString, unit);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    QFETCH(QString, point);
+    QCOMPARE(values::EngineeringText(value, unit, u'.', lowest, highest), point);
+    QString comma = point;
+    comma.replace(u'.', u',');
+    QCOMPARE(values::EngineeringText(value, unit, u',', lowest, highest), comma);
 }
 
 void NumberTextTest::checkedArithmetic_data()

@@ -275,6 +275,9 @@ void ReferenceFileTest::reportsUnreadableFiles()
     }
     QDir::setCurrent(previous);
     QVERIFY(message.contains(QDir::toNativeSeparators(QStringLiteral("Baase/Tr.db"))));
+    // Where it was looked for, and what to put there.
+    QVERIFY2(message.contains(QDir::toNativeSeparators(dir.path())), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("Положите по этому пути файл Tr.db")), qPrintable(message));
 }
 
 void ReferenceFileTest::fallsBackToInstalledData()

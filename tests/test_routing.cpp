@@ -1,5 +1,6 @@
 #include "app/event_router.h"
 #include "controls/colour_swatch.h"
+#include "controls/labelled_edit.h"
 #include "controls/radio_group.h"
 #include "support/test_support.h"
 #include "values/errors.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -55,6 +57,8 @@ struct Fixture {
         t.swatches.add({swatch}, [this](QObject* s) { calls << QStringLiteral("swatch %1").arg(s->property("tag").toInt()); });
         combo->setObjectName(QStringLiteral("combo"));
         box->setObjectName(QStringLiteral("box"));
+        (new QLabel(QStringLiteral("Ёмкость С:"), &root))->setBuddy(numeric);
+        controls::NameControlsByCaptions(&root);
         router.wire(&root);
         root.show();
     }
@@ -182,7 +186,8 @@ void RoutingTest::conversionFailureIsReportedOnce()
         return;
     }
     QCOMPARE(errors.count(), 1);
-    QVERIFY(errors.messages().first().contains(QStringLiteral("'") + shown + QStringLiteral("'")));
+    // The message names the field by its caption, without the colon.
+    QCOMPARE(errors.messages().first(), QStringLiteral("Ёмкость С: «%1» — не число").arg(shown));
     QCOMPARE(f.result->text(), QStringLiteral("99"));
     QCOMPARE(testing::Background(f.result), QColor(255, 255, 0));
 }

@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QFile>
 #include <QGroupBox>
@@ -54,6 +56,8 @@ private slots:
     void closingWithNothingOpenChangesNothing();
     void reopeningRepeatsTheOpeningWork();
     void captionedFieldsAreNamed();
+    void copiesValuesWithUnits_data();
+    void copiesValuesWithUnits();
     void aboutWindowSitsOnTheCorner();
     void aboutLinksLightUnderTheMouse();
     void calculatorItem_data();
@@ -224,6 +228,62 @@ void ShellTest::captionedFieldsAreNamed()
     testing::ClickItem(testing::Find<QGroupBox>(&window, QStringLiteral("FNRG2")), 1);
     const auto* lr = testing::Find<QLineEdit>(&window, QStringLiteral("FNLR"));
     QCOMPARE(lr->accessibleName(), controls::EditCaption(lr)->text());
+}
+
+void ShellTest::copiesValuesWithUnits_data()
+{
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QStringList>("typed");  // field, text, field, text …
+    QTest::addColumn<QString>("field");      // whose context menu is used
+    QTest::addColumn<QString>("how");        // Ctrl+Shift+C or a context menu entry
+    QTest::addColumn<QString>("copied");  // # for the decimal separator
+    const QString circuit = QStringLiteral("Колебательный контур поралельный и последовательный\n"
+                                           "Ёмкость С: 100 пФ\nИндуктивность L: 10 мкГн\nЧастота F: 5#0329212104487 МГц");
+    const QStringList lc{"LCFC", "100", "LCFL", "10"};
+    QTest::newRow("page by keys") << QChar(u'.') << "N7" << lc << "LCFF" << "keys" << circuit;
+    QTest::newRow("page from the menu, comma") << QChar(u',') << "N7" << lc << "LCFF" << "Копировать всю страницу"
+                                               << circuit;
+    QTest::newRow("one result from the menu") << QChar(u',') << "N7" << lc << "LCFF"
+                                              << "Копировать значение с единицей" << "5#0329212104487 МГц";
+    QTest::newRow("units named in the captions")
+        << QChar(u',') << "N25" << QStringList{"L4D", "0,5"} << "L4L" << "keys"
+        << "Индуктивность провода\nДлинна J: 0 мм\nДиаметр провода D: 0#5 мм\nИндуктивность L: 0 мкГн";
+}
+
+void ShellTest::copiesValuesWithUnits()
+{
+    QFETCH(QChar, separator);
+    QFETCH(QString, item);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, field);
+    QFETCH(QString, how);
+    QFETCH(QString, copied);
+    const testing::DecimalSeparatorScope scope(separator);
+    app::MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    testing::OpenPage(window, item);
+    for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
+        testing::Retype(testing::Find<QLineEdit>(&window, typed[i]), typed[i + 1]);
+    QApplication::clipboard()->clear();
+    auto* edit = testing::Find<QLineEdit>(&window, field);
+    if (how == QLatin1String("keys")) {
+        QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    } else {
+        QTimer::singleShot(0, edit, [how] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* entry : menu->actions()) {
+                if (entry->text() == how)
+                    entry->trigger();
+            }
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), edit->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(edit, &event);
+    }
+    QCOMPARE(QApplication::clipboard()->text(), copied.replace(u'#', separator));
 }
 
 void ShellTest::aboutWindowSitsOnTheCorner()

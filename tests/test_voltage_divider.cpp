@@ -142,6 +142,9 @@ void VoltageDividerTest::controlsAsDesigned()
     QCOMPARE(field->text(), QString("0"));
     QCOMPARE(controls::EditCaption(field)->text(), caption);
     QCOMPARE(field->isReadOnly(), readOnly);
+    // A field that is never typed into looks flat, in the window colour.
+    QCOMPARE(field->hasFrame(), !readOnly);
+    QCOMPARE(testing::Background(field), values::WindowColour());
     auto* combo = Find<QComboBox>(page_, comboName);
     QStringList shownItems;
     for (int i = 0; i < combo->count(); ++i)
@@ -336,6 +339,9 @@ void VoltageDividerTest::modeChangeClearsEverything()
     QCOMPARE(labelTexts(), QStringList(7, "??"));
     QCOMPARE(edit("R1R2EUII")->isReadOnly(), !currentEditable);
     QCOMPARE(edit("R1R2EUIRn")->isReadOnly(), !resistanceEditable);
+    QCOMPARE(edit("R1R2EUII")->hasFrame(), currentEditable);
+    QCOMPARE(edit("R1R2EUIRn")->hasFrame(), resistanceEditable);
+    QCOMPARE(edit("R1R2EUIRn")->toolTip().contains(QStringLiteral("не вводится")), !resistanceEditable);
     for (const char* name : {"R1R2EUII", "R1R2EUIRn", "R1R2EUIICB", "R1R2EUIRnCB"})
         QCOMPARE(Find<QWidget>(page_, name)->isEnabled(), loadEnabled);
 }

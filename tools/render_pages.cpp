@@ -1,12 +1,14 @@
 // Renders every page (and every sub-page of a nested page control) of the
 // main window to PNG files for review:
 //   skhemar_render_pages OUTDIR [MENUITEM[:EDIT=TEXT,EDIT=TEXT...]...]
-// Texts given for a page's edits are typed in, key by key, before rendering.
+// Texts given for a page's edits are typed in, key by key, before rendering;
+// a combo box given an item's text chooses that item.
 
 #include "app/main_window.h"
 #include "app/page_catalog.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QApplication>
@@ -28,6 +30,15 @@ void TypeInto(QWidget& window, const QString& assignments)
     for (const QString& assignment : assignments.split(u',', Qt::SkipEmptyParts)) {
         const QString name = assignment.section(u'=', 0, 0);
         const QString text = assignment.section(u'=', 1);
+        if (auto* combo = window.findChild<QComboBox*>(name)) {
+            // As the list would: select the item, then report the choice.
+            const int index = combo->findText(text);
+            if (index >= 0) {
+                combo->setCurrentIndex(index);
+                emit combo->activated(index);
+            }
+            continue;
+        }
         auto* edit = window.findChild<QLineEdit*>(name);
         if (!edit)
             continue;

@@ -1,5 +1,6 @@
 #include "values/field.h"
 
+#include "values/field_description.h"
 #include "values/number_text.h"
 #include "values/update_guard.h"
 
@@ -43,6 +44,20 @@ std::optional<QColor> ForgetLook(QWidget* control)
     return colour;
 }
 
+void PaintField(QLineEdit* edit, const QColor& colour)
+{
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, colour);
+    edit->setPalette(palette);
+}
+
+// A written number is read from its first digit; a long one would otherwise
+// show only its end.
+void ShowLeadingDigits(QLineEdit* edit)
+{
+    edit->setCursorPosition(0);
+}
+
 } // namespace
 
 QColor WindowColour()
@@ -52,9 +67,8 @@ QColor WindowColour()
 
 void SetFieldColour(QLineEdit* edit, const QColor& colour)
 {
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, colour);
-    edit->setPalette(palette);
+    PaintField(edit, colour);
+    DescribeField(edit);
 }
 
 QColor FieldColour(const QLineEdit* edit)
@@ -66,21 +80,22 @@ void SetFieldState(QLineEdit* edit, FieldState state)
 {
     switch (state) {
     case FieldState::Input:
-        SetFieldColour(edit, WindowColour());
+        PaintField(edit, WindowColour());
         edit->setReadOnly(false);
         break;
     case FieldState::Result:
-        SetFieldColour(edit, ResultColour);
+        PaintField(edit, ResultColour);
         edit->setReadOnly(true);
         break;
     case FieldState::Invalid:
-        SetFieldColour(edit, InvalidColour);
+        PaintField(edit, InvalidColour);
         break;
     case FieldState::Fixed:
-        SetFieldColour(edit, WindowColour());
+        PaintField(edit, WindowColour());
         edit->setReadOnly(true);
         break;
     }
+    DescribeField(edit);
 }
 
 FieldState FieldStateOf(const QLineEdit* edit)
@@ -107,7 +122,15 @@ void SetLabelAlarm(QLabel* label, bool alarm)
 
 double ReadValue(const QLineEdit* edit, double factor)
 {
-    return ParseNumber(edit->text()) * factor;
+    try {
+        return ParseNumber(edit->text()) * factor;
+    } catch (const ConversionError& error) {
+        // The user has to know which field to mend.
+        const QString caption = FieldCaption(edit);
+        if (caption.isEmpty())
+            throw;
+        throw ConversionError(caption + QStringLiteral(": ") + error.message());
+    }
 }
 
 double ReadWithUnit(const QLineEdit* edit, QComboBox* combo, UnitKind kind, double& factor)
@@ -134,9 +157,11 @@ void ShowResult(QLineEdit* edit, const QColor& colour, bool readOnly, double val
         const UpdateGuardScope guard;
         edit->setText(text);
     }
+    ShowLeadingDigits(edit);
     ForgetLook(edit);
-    SetFieldColour(edit, colour);
+    PaintField(edit, colour);
     edit->setReadOnly(readOnly);
+    DescribeField(edit);
 }
 
 void ShowSolved(QLineEdit* edit, double value)
@@ -151,8 +176,12 @@ void ShowCleared(QLineEdit* edit)
 
 void WriteGuarded(QLineEdit* edit, const QString& text)
 {
-    const UpdateGuardScope guard;
-    edit->setText(text);
+    {
+        const UpdateGuardScope guard;
+        edit->setText(text);
+    }
+    ShowLeadingDigits(edit);
+    DescribeField(edit);
 }
 
 QString UnsolvableReason(const ArithmeticError& fault)

@@ -33,7 +33,8 @@ QColor FieldColour(const QLineEdit* edit);
 void SetLabelAlarm(QLabel* label, bool alarm);
 void SetLabelColour(QLabel* label, const QColor& colour);
 
-// The number in the edit's text times the factor.
+// The number in the edit's text times the factor. A text that is no number
+// raises ConversionError naming the field by its caption.
 double ReadValue(const QLineEdit* edit, double factor = 1);
 
 // The factor of the combo's current unit (which also rewrites its hint), then
@@ -47,7 +48,9 @@ bool Solvable(double target, double a = 1, double b = 1, double c = 1, double d 
               double f = 1, double g = 1);
 
 // Writes the value as text under UpdateGuard, then sets colour and lock.
-// Raises ArithmeticError instead of writing an infinity or a nan.
+// Raises ArithmeticError instead of writing an infinity or a nan. Every
+// program write shows the leading digits of the text and brings the field's
+// tooltip up to date (DescribeField).
 void ShowResult(QLineEdit* edit, const QColor& colour, bool readOnly, double value);
 
 // The two combinations the pages use most: a computed result, and a field

@@ -5,11 +5,14 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <array>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace values {
 
@@ -23,7 +26,7 @@ QChar& CurrentSeparator()
 
 [[noreturn]] void ThrowNotANumber(const QString& text)
 {
-    throw ConversionError(QStringLiteral("'%1' не является допустимым числом").arg(text));
+    throw ConversionError(QStringLiteral("«%1» — не число").arg(text));
 }
 
 // DBL_MAX as FormatNumber shows it.
@@ -33,6 +36,9 @@ bool IsBlank(QChar ch)
 {
     return ch == u' ' || ch == u'\t';
 }
+
+constexpr int kLowestPrefixPower = -12;
+constexpr std::array<std::u16string_view, 8> kPrefixes{u"п", u"н", u"мк", u"м", u"", u"к", u"М", u"Г"};
 
 } // namespace
 
@@ -107,6 +113,43 @@ QString FormatNumber(double value, QChar decimalSeparator)
 QString FormatNumber(double value)
 {
     return FormatNumber(value, DecimalSeparator());
+}
+
+std::optional<QString> SiPrefix(int power)
+{
+    if (power % 3 != 0 || power < kLowestPrefixPower)
+        return std::nullopt;
+    const auto index = static_cast<std::size_t>((power - kLowestPrefixPower) / 3);
+    if (index >= kPrefixes.size())
+        return std::nullopt;
+    return QString::fromUtf16(kPrefixes[index].data(), static_cast<qsizetype>(kPrefixes[index].size()));
+}
+
+QString EngineeringText(double value, const QString& unit, QChar decimalSeparator, int lowestPower, int highestPower)
+{
+    if (!std::isfinite(value))
+        return QString();
+    if (value == 0)
+        return QStringLiteral("0 ") + unit;
+    // Rounded to 4 significant digits first, so that 999.96 reads as "1 к…".
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 3);
+    const std::string scientific(buffer, result.ptr);
+    const auto ePos = scientific.find('e');
+    const int exponent = std::stoi(scientific.substr(ePos + 1));
+    int power = exponent >= 0 ? exponent / 3 * 3 : -((2 - exponent) / 3 * 3);
+    power = std::clamp(power, lowestPower, highestPower);
+    while (!SiPrefix(power) && power > lowestPower)
+        --power;
+    const std::string scaled = scientific.substr(0, ePos) + 'e' + std::to_string(exponent - power);
+    double mantissa = 0;
+    std::from_chars(scaled.data(), scaled.data() + scaled.size(), mantissa);
+    return FormatNumber(mantissa, decimalSeparator) + u' ' + SiPrefix(power).value_or(QString()) + unit;
+}
+
+QString EngineeringText(double value, const QString& unit, int lowestPower, int highestPower)
+{
+    return EngineeringText(value, unit, DecimalSeparator(), lowestPower, highestPower);
 }
 
 double ParseNumber(const QString& text, QChar decimalSeparator)

@@ -19,6 +19,14 @@ namespace {
 const char* const kPictureProperty = "picture";
 const char* const kShownPictureProperty = "skhemarShownPicture";
 
+// The pictures are built into the program: only a new installation mends a
+// missing one.
+QString MissingPicture(const QString& name)
+{
+    return QStringLiteral("Рисунок %1 не найден в программе: она собрана или установлена не полностью. "
+                          "Переустановите Схемарь.").arg(name);
+}
+
 QString ResourcePath(const QString& name)
 {
     for (const char* suffix : {".svg", ".png"}) {
@@ -92,7 +100,7 @@ protected:
 void LoadPicture(QLabel* image, const QString& name)
 {
     if (ResourcePath(name).isEmpty())
-        throw ResourceError(QStringLiteral("Ресурс %1 не найден").arg(name));
+        throw ResourceError(MissingPicture(name));
     image->setProperty(kPictureProperty, name);
     if (image->isVisible())
         ShowPicture(image);
@@ -108,7 +116,7 @@ QSize PictureSize(const QString& name)
         return *known;
     const QString path = ResourcePath(name);
     if (path.isEmpty())
-        throw ResourceError(QStringLiteral("Ресурс %1 не найден").arg(name));
+        throw ResourceError(MissingPicture(name));
     const QSize size = path.endsWith(QLatin1String(".svg")) ? QSvgRenderer(path).defaultSize()
                                                             : QPixmap(path).deviceIndependentSize().toSize();
     return sizes.insert(name, size).value();
@@ -125,7 +133,9 @@ void LoadBandPictures(QWidget* root, const QString& prefix)
         const QString imageName = prefix + QString::number(i + 1);
         auto* image = root->findChild<QLabel*>(imageName);
         if (!image)
-            throw ResourceError(QStringLiteral("Изображение %1 не найдено").arg(imageName));
+            throw ResourceError(
+                QStringLiteral("На странице нет места для рисунка %1: программа собрана не полностью. "
+                               "Переустановите Схемарь.").arg(imageName));
         LoadPicture(image, QString::fromLatin1(BandImageNames[i]));
     }
 }

@@ -15,20 +15,6 @@ namespace {
 using values::UnitItem;
 using values::UnitKind;
 
-constexpr std::array timeUnits{
-    UnitItem{u"нс", 1e-9, u"Наносекунда"},
-    UnitItem{u"мкс", 1e-6, u"Микросекунда"},
-    UnitItem{u"мс", 0.001, u"Милисекунда"},
-    UnitItem{u"с", 1, u"Секунда"},
-    UnitItem{u"мин", 60, u"Минута"},
-    UnitItem{u"час", 3600, u"Час"},
-};
-constexpr std::array lengthUnits{
-    UnitItem{u"мм", 0.001, u"Милиметр"},
-    UnitItem{u"см", 0.01, u"Сантиметр"},
-    UnitItem{u"м", 1, u"Метр"},
-    UnitItem{u"км", 1000, u"Келометр"},
-};
 // This page spells the capacitance units its own way.
 constexpr std::array capacitanceHints{u"Пикофорад", u"Нанофорад", u"Микрофорад", u"Форад"};
 
@@ -94,13 +80,13 @@ const UnitTable& FrequencyHertz()
 
 const UnitTable& TimeSeconds()
 {
-    static const UnitTable table = FromItems(timeUnits);
+    static const UnitTable table = FromItems(values::UnitItems(UnitKind::T));
     return table;
 }
 
 const UnitTable& LengthMetres()
 {
-    static const UnitTable table = FromItems(lengthUnits);
+    static const UnitTable table = FromItems(values::UnitItems(UnitKind::M));
     return table;
 }
 

@@ -2,6 +2,7 @@
 
 #include "pages/codes/colour_table.h"
 #include "values/errors.h"
+#include "values/field_description.h"
 #include "values/number_text.h"
 
 #include "ui_inductor_code_writing_tab.h"
@@ -26,12 +27,21 @@ constexpr std::array<std::array<int, 4>, 5> kMultipliers{{
     {10, 2, 5, 8}, {0, 3, 6, 9}, {11, 1, 4, 7}, {10, 2, 5, 8}, {1, 4, 7, kOutOfRange}}};
 
 // The colour of a band text; a text that is no whole number fails as any
-// failed conversion does.
-int BandCode(const QString& text)
+// failed conversion does, naming the field it came from.
+int BandCode(const QString& text, const QLineEdit* field)
 {
-    const double number = values::ParseNumber(text);
+    const auto fail = [field](const QString& what) {
+        throw values::ConversionError(
+            QStringLiteral("%1: «%2» — %3").arg(values::FieldCaption(field), field->text(), what));
+    };
+    double number = 0;
+    try {
+        number = values::ParseNumber(text);
+    } catch (const values::ConversionError&) {
+        fail(QStringLiteral("не число"));
+    }
     if (number != std::floor(number))
-        throw values::ConversionError(QStringLiteral("'%1' не является целым числом").arg(text));
+        fail(QStringLiteral("не целое число"));
     return static_cast<int>(number);
 }
 
@@ -114,8 +124,8 @@ void InductorWritingTab::Encode()
 
 void InductorWritingTab::ShowPictures()
 {
-    DrawBand(ui->ColorLImage13, BandCode(band1_));
-    DrawBand(ui->ColorLImage14, BandCode(band2_));
+    DrawBand(ui->ColorLImage13, BandCode(band1_, ui->ColorLEdit1));
+    DrawBand(ui->ColorLImage14, BandCode(band2_, ui->ColorLEdit1));
     DrawBand(ui->ColorLImage15, multiplierCode_);
     // Tolerance items: no fourth band, black, silver, gold.
     switch (ui->ColorLCB2->currentIndex()) {

@@ -174,27 +174,31 @@ QString ReferencePath(const QString& fileName)
 QByteArray ReadReferenceFile(const QString& fileName)
 {
     const QString path = ReferencePath(fileName);
-    const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
+    // Messages say where the file was looked for and what to put there.
+    const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
+    const QString replace = QStringLiteral("Положите по этому пути файл %1 из поставки программы.").arg(fileName);
     if (!info.exists())
-        throw values::FileError(QStringLiteral("Файл \"%1\" не найден").arg(shown));
+        throw values::FileError(QStringLiteral("Не найден файл справочника «%1». %2").arg(shown, replace));
     if (info.isDir())
         throw values::FileError(
-            QStringLiteral("Не удаётся прочитать файл \"%1\": на его месте папка").arg(shown));
+            QStringLiteral("На месте файла справочника «%1» папка. Уберите её. %2").arg(shown, replace));
     // Opening a named pipe waits for a writer, and a device may never end:
     // only a regular file is opened at all.
     if (!info.isFile())
         throw values::FileError(
-            QStringLiteral("Не удаётся прочитать файл \"%1\": на его месте не обычный файл").arg(shown));
+            QStringLiteral("На месте файла справочника «%1» не обычный файл. Уберите его. %2").arg(shown, replace));
 
     QFile file(path);
     if (!OpenRegularFile(file))
-        throw values::FileError(QStringLiteral("Не удаётся открыть файл \"%1\"").arg(shown));
+        throw values::FileError(
+            QStringLiteral("Не удаётся открыть файл справочника «%1». Разрешите его чтение или %2")
+                .arg(shown, replace.front().toLower() + replace.mid(1)));
 
     QByteArray contents;
     const qint64 expected = file.size();
     if (expected > kLargestFile)
-        throw values::FileError(QStringLiteral("Файл \"%1\" слишком велик").arg(shown));
+        throw values::FileError(QStringLiteral("Файл справочника «%1» слишком велик. %2").arg(shown, replace));
     if (expected > 0) {
         contents.resize(expected);
         const qint64 read = file.read(contents.data(), expected);
@@ -206,11 +210,11 @@ QByteArray ReadReferenceFile(const QString& fileName)
         if (chunk.isEmpty())
             break;
         if (contents.size() + chunk.size() > kLargestFile)
-            throw values::FileError(QStringLiteral("Файл \"%1\" слишком велик").arg(shown));
+            throw values::FileError(QStringLiteral("Файл справочника «%1» слишком велик. %2").arg(shown, replace));
         contents.append(chunk);
     }
     if (file.error() != QFileDevice::NoError)
-        throw values::FileError(QStringLiteral("Ошибка чтения файла \"%1\"").arg(shown));
+        throw values::FileError(QStringLiteral("Ошибка чтения файла справочника «%1». %2").arg(shown, replace));
     return contents;
 }
 

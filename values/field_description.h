@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+class QLineEdit;
+
+namespace values {
+
+// The unit combo beside a value edit; an edit without one takes its unit
+// from its caption ("Диаметр Dк (мм)", "Dк, мм").
+void SetFieldUnit(QLineEdit* edit, const QComboBox* combo);
+QComboBox* FieldUnitCombo(const QLineEdit* edit);
+
+// The caption as the field's label shows it, without a trailing colon.
+QString FieldCaption(const QLineEdit* edit);
+
+// The caption without the unit it names, and that unit as people write it
+// ("МГц" for the item "мГц", "В" for "Вольт"); empty when there is none.
+QString FieldName(const QLineEdit* edit);
+QString FieldUnitText(const QLineEdit* edit);
+
+// "1,98691765315922E-7 с": the whole text with its unit.
+QString ValueWithUnit(const QLineEdit* edit);
+
+// Brings the tooltip and look of a value edit in line with its state and
+// text: a computed value gives its whole text and a reading such as
+// "≈ 198,7 нс"; a field the user cannot type into looks flat; an input has
+// the tooltip its layout gave it. A field shown unsolvable keeps its reason,
+// and a red field keeps the tooltip its page set.
+void DescribeField(QLineEdit* edit);
+
+} // namespace values
