@@ -1,19 +1,11 @@
 #include "pages/inductors/ferrite_ring_page.h"
 
+#include "engineering/ring_and_transformer.h"
 #include "ui_ferrite_ring_page.h"
 #include "values/field.h"
 #include "values/pictures.h"
 
 namespace pages {
-
-using values::checked::Div;
-using values::checked::Sqrt;
-
-namespace {
-
-constexpr values::Real RingConstant = 2500;
-
-} // namespace
 
 FerriteRingPage::FerriteRingPage(QWidget* parent) : Page(parent), ui(std::make_unique<Ui::FerriteRingPage>())
 {
@@ -49,21 +41,17 @@ FerriteRingPage::Real FerriteRingPage::Solve(Field field) const
 {
     switch (field) {
     case Turns:
-        return Sqrt(Div(RingConstant * L * S, H * M * Delta));
+        return engineering::RingTurns(L, M, Dn, Dv, H);
     case Permeability:
-        return Div(RingConstant * L * S, H * W * W * Delta);
-    case OuterDiameter: {
-        const Real k = Div(H * M * W * W, RingConstant * L);
-        return Div(Dv * (k + 1), k - 1);
-    }
-    case InnerDiameter: {
-        const Real k = Div(H * M * W * W, RingConstant * L);
-        return Div(Dn * (k - 1), k + 1);
-    }
+        return engineering::RingPermeability(L, W, Dn, Dv, H);
+    case OuterDiameter:
+        return engineering::RingOuterDiameter(L, W, M, Dv, H);
+    case InnerDiameter:
+        return engineering::RingInnerDiameter(L, W, M, Dn, H);
     case Height:
-        return Div(RingConstant * L * S, M * W * W * Delta);
+        return engineering::RingHeight(L, W, M, Dn, Dv);
     case Inductance:
-        return Div(H * M * W * W * Delta, RingConstant * S);
+        return engineering::RingInductance(W, M, Dn, Dv, H);
     case None:
         break;
     }
@@ -92,8 +80,6 @@ void FerriteRingPage::Compute()
     Dv = values::ReadValue(ui->LTorDv);
     H = values::ReadValue(ui->LTorH);
     L = values::ReadValue(ui->LTorL);
-    S = Dn + Dv;
-    Delta = Dn - Dv;
     // Whatever was red is judged afresh from the new inputs.
     for (QLineEdit* edit : Edits())
         values::ClearUnsolvable(edit);

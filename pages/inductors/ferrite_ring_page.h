@@ -51,8 +51,6 @@ private:
     Real Dv = 0;
     Real H = 0;
     Real L = 0;
-    Real S = 0;      // Dn + Dv
-    Real Delta = 0;  // Dn - Dv
     int SolvedField = None;
 };
 

@@ -1,18 +1,15 @@
 #include "pages/inductors/mains_transformer_page.h"
 
+#include "engineering/ring_and_transformer.h"
 #include "ui_mains_transformer_page.h"
 #include "values/checked_math.h"
 #include "values/field.h"
 #include "values/number_text.h"
 #include "values/pictures.h"
 
-#include <cmath>
-
 namespace pages {
 
 using values::Real;
-using values::checked::Div;
-using values::checked::Sqrt;
 using values::checked::ToDouble;
 
 namespace {
@@ -65,8 +62,8 @@ void MainsTransformerPage::Compute()
     if (!(coreL > 0 && coreT > 0 && U1 > 0 && U2 > 0 && I2 > 0))
         return;
 
-    const Real S = coreL * coreT;  // cm²
-    const Real P = U2 * I2;        // W
+    const Real S = engineering::CoreArea(coreL, coreT);
+    const Real P = engineering::LoadPower(U2, I2);
     // Each answer that has no value keeps its text and turns red on its own.
     const auto answer = [](QLabel* label, const auto& text) {
         values::SolveInto(label, [&] {
@@ -74,19 +71,19 @@ void MainsTransformerPage::Compute()
             values::ClearUnsolvable(label);
         });
     };
-    answer(ui->TrLabel6, [&] { return Number(U1 * Div(50, S)); });
-    answer(ui->TrLabel7, [&] { return Number(U2 * Div(50, S)); });
-    answer(ui->TrLabel8, [&] { return WithUnit(Sqrt(Div(P, U1) / 2.5L), Millimetres); });
-    answer(ui->TrLabel9, [&] { return WithUnit(Sqrt(I2 / 2.5L), Millimetres); });
+    answer(ui->TrLabel6, [&] { return Number(engineering::WindingTurns(U1, S)); });
+    answer(ui->TrLabel7, [&] { return Number(engineering::WindingTurns(U2, S)); });
+    answer(ui->TrLabel8, [&] {
+        return WithUnit(engineering::WindingWireDiameter(engineering::PrimaryCurrent(P, U1)), Millimetres);
+    });
+    answer(ui->TrLabel9, [&] { return WithUnit(engineering::WindingWireDiameter(I2), Millimetres); });
     answer(ui->TrLabel10, [&] { return WithUnit(P, Watts); });
     values::SolveInto(ui->TrLabel11, [&] { ShowCoreCheck(S, P); });
 }
 
 void MainsTransformerPage::ShowCoreCheck(Real S, Real P)
 {
-    // The usual rule for the core of a mains transformer: S = 1.2·√P, with S
-    // in cm² and P in watts, so a core carries at most (S / 1.2)² watts.
-    const Real most = (S / 1.2L) * (S / 1.2L);
+    const Real most = engineering::CorePowerLimit(S);
     if (P <= most) {
         ui->TrLabel11->setText(CoreFits);
         values::ClearUnsolvable(ui->TrLabel11);
@@ -95,7 +92,7 @@ void MainsTransformerPage::ShowCoreCheck(Real S, Real P)
     const QString warning = QStringLiteral("Сердечник мал: не более ") + RoundedNumber(most) + QStringLiteral(" Ват");
     const QString reason = QStringLiteral("Для ") + Number(P)
                          + QStringLiteral(" Ват нужно сечение сердечника L·Т не меньше ")
-                         + RoundedNumber(1.2L * std::sqrt(P)) + QStringLiteral(" см²");
+                         + RoundedNumber(engineering::CoreAreaFor(P)) + QStringLiteral(" см²");
     ui->TrLabel11->setText(warning);
     values::ShowUnsolvable(ui->TrLabel11, reason);
 }

@@ -1,6 +1,7 @@
 #include "pages/inductors/multilayer_coil_page.h"
 
 #include "controls/labelled_edit.h"
+#include "engineering/coils.h"
 #include "ui_multilayer_coil_page.h"
 #include "values/checked_math.h"
 #include "values/field.h"
@@ -10,8 +11,6 @@
 namespace pages {
 
 using values::Real;
-using values::checked::Div;
-using values::checked::Sqrt;
 
 namespace {
 
@@ -39,11 +38,24 @@ MultilayerCoilPage::~MultilayerCoilPage() = default;
 
 void MultilayerCoilPage::registerRoutes(controls::RouteTables& routes)
 {
-    routes.edits.add({ui->L2W, ui->L2Dn, ui->L2Dv, ui->L2J}, [this](QObject* sender) { Compute(sender); });
+    routes.edits.add({ui->L2W, ui->L2Dn, ui->L2Dv, ui->L2J}, [this](QObject*) { Compute(); });
     routes.unroutedEdits.push_back(ui->L2L);
     routes.buttons.add({ui->L2Button}, [this](QObject*) { Clear(); });
-    routes.options.add({ui->L2RB1, ui->L2RB2}, [this](QObject* sender) { Compute(sender); });
-    routes.options.add({ui->L2CB1}, [this](QObject* sender) { Compute(sender); });
+    routes.options.add({ui->L2RB1}, [this](QObject*) {
+        ChooseGeometryMode(FindInductance);
+        Compute();
+    });
+    routes.options.add({ui->L2RB2}, [this](QObject*) {
+        ChooseGeometryMode(FindTurns);
+        Compute();
+    });
+    routes.options.add({ui->L2CB1}, [this](QObject*) {
+        if (ui->L2CB1->isChecked())
+            EnterExactMode();
+        else
+            LeaveExactMode();
+        Compute();
+    });
 }
 
 void MultilayerCoilPage::OnOpen()
@@ -97,33 +109,27 @@ void MultilayerCoilPage::LeaveExactMode()
     }
 }
 
-void MultilayerCoilPage::SwitchMode(QObject* sender)
+void MultilayerCoilPage::ChooseGeometryMode(Mode newMode)
 {
-    if (sender == ui->L2RB1) {
-        EnterMode(FindInductance);
-        controls::SetEditCaption(ui->L2W, TurnsCaption);
-        controls::SetEditCaption(ui->L2L, InductanceCaption);
-        ZeroTexts();
-    } else if (sender == ui->L2RB2) {
-        EnterMode(FindTurns);
-        controls::SetEditCaption(ui->L2L, TurnsCaption);
-        controls::SetEditCaption(ui->L2W, InductanceCaption);
-        ZeroTexts();
-    } else if (sender == ui->L2CB1) {
-        if (!ui->L2CB1->isChecked()) {
-            LeaveExactMode();
-            return;
-        }
-        ShowPicture(QStringLiteral("PIC35"), WindingPictureTop);
-        EnterMode(ExactInductance);
-        ui->L2GB->hide();
-        controls::SetEditCaption(ui->L2W, QStringLiteral("Число витков W (Штук)"));
-        controls::SetEditCaption(ui->L2Dn, QStringLiteral("Число витков в один ряд (Штук)"));
-        controls::SetEditCaption(ui->L2Dv, QStringLiteral("Диаметр провода Dп (мм)"));
-        controls::SetEditCaption(ui->L2J, InnerDiameterCaption);
-        controls::SetEditCaption(ui->L2L, InductanceCaption);
-        ZeroTexts();
-    }
+    EnterMode(newMode);
+    // The first edit and the output swap meanings between the two modes.
+    const bool findInductance = newMode == FindInductance;
+    controls::SetEditCaption(findInductance ? ui->L2W : ui->L2L, TurnsCaption);
+    controls::SetEditCaption(findInductance ? ui->L2L : ui->L2W, InductanceCaption);
+    ZeroTexts();
+}
+
+void MultilayerCoilPage::EnterExactMode()
+{
+    ShowPicture(QStringLiteral("PIC35"), WindingPictureTop);
+    EnterMode(ExactInductance);
+    ui->L2GB->hide();
+    controls::SetEditCaption(ui->L2W, QStringLiteral("Число витков W (Штук)"));
+    controls::SetEditCaption(ui->L2Dn, QStringLiteral("Число витков в один ряд (Штук)"));
+    controls::SetEditCaption(ui->L2Dv, QStringLiteral("Диаметр провода Dп (мм)"));
+    controls::SetEditCaption(ui->L2J, InnerDiameterCaption);
+    controls::SetEditCaption(ui->L2L, InductanceCaption);
+    ZeroTexts();
 }
 
 void MultilayerCoilPage::WriteOutput(double value)
@@ -132,10 +138,8 @@ void MultilayerCoilPage::WriteOutput(double value)
     values::ClearUnsolvable(ui->L2L);
 }
 
-void MultilayerCoilPage::Compute(QObject* sender)
+void MultilayerCoilPage::Compute()
 {
-    SwitchMode(sender);
-
     const Real a = values::ReadValue(ui->L2Dn);
     const Real b = values::ReadValue(ui->L2Dv);
     const Real c = values::ReadValue(ui->L2J);
@@ -147,33 +151,20 @@ void MultilayerCoilPage::Compute(QObject* sender)
 
 void MultilayerCoilPage::Estimate(Real a, Real b, Real c, Real w)
 {
-    const Real thickness = (a - b) / 2;
-    const Real meanDiameter = (a + b) / 2;
-    const Real K = Div(1.125L * c, meanDiameter) + Div(1.25L * thickness, meanDiameter) + 0.375L;
-
+    if (!(w > 0))
+        return;
     switch (mode) {
     case FindInductance:
-        if (w > 0)
-            WriteOutput(values::checked::ToDouble(Div(w * w * meanDiameter, 1000 * K)));
+        WriteOutput(values::checked::ToDouble(engineering::MultilayerInductance(w, a, b, c)));
         break;
     case FindTurns:
         // The first edit holds the inductance in this mode.
-        if (w > 0)
-            WriteOutput(values::checked::ToDouble(Sqrt(Div(1000 * w * K, meanDiameter))));
+        WriteOutput(values::checked::ToDouble(engineering::MultilayerTurns(w, a, b, c)));
         break;
-    case ExactInductance: {
+    case ExactInductance:
         // The edits hold turns, turns per row, wire and inner diameter here.
-        const Real turnsPerRow = a;
-        const Real wire = b;
-        const Real inner = c;
-        if (w > 0) {
-            const Real D = inner + Div(w * wire, turnsPerRow);
-            const Real L = Div(w * w * D, Div(1125 * turnsPerRow * wire, D)
-                                              + Div(1250 * w * wire, turnsPerRow * inner + w * wire) + 375);
-            WriteOutput(values::checked::ToDouble(L));
-        }
+        WriteOutput(values::checked::ToDouble(engineering::MultilayerInductanceFromWinding(w, a, b, c)));
         break;
-    }
     case NoMode:
         break;
     }

@@ -28,10 +28,12 @@ public:
 private:
     enum Mode : int { NoMode = 0, FindInductance = 1, FindTurns = 2, ExactInductance = 3 };
 
-    void Compute(QObject* sender);
+    void Compute();
     void Clear();
 
-    void SwitchMode(QObject* sender);
+    // Each mode's control sets its mode, captions and texts before Compute.
+    void ChooseGeometryMode(Mode mode);
+    void EnterExactMode();
     void EnterMode(Mode mode);
     void LeaveExactMode();
     void ShowPicture(const QString& name, int top);

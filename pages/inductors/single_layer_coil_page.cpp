@@ -1,14 +1,12 @@
 #include "pages/inductors/single_layer_coil_page.h"
 
+#include "engineering/coils.h"
 #include "ui_single_layer_coil_page.h"
 #include "values/field.h"
 #include "values/number_text.h"
 #include "values/pictures.h"
 
 namespace pages {
-
-using values::checked::Div;
-using values::checked::Sqrt;
 
 namespace {
 
@@ -72,7 +70,7 @@ void SingleLayerCoilPage::Compute()
 
     if (closeWinding) {
         const bool shown = values::SolveInto(ui->LJ1, [&] {
-            const double length = values::checked::ToDouble(W * Dp);
+            const double length = values::checked::ToDouble(engineering::CloseWoundLength(W, Dp));
             J = length;
             values::ShowResult(ui->LJ1, values::WindowColour(), true, length);
         });
@@ -89,11 +87,7 @@ bool SingleLayerCoilPage::SolveTurns(bool closeWinding)
     if (!(Dk > 0 && Dp > 0 && L > 0 && (closeWinding || J > 0)))
         return false;
     return values::SolveInto(ui->LW1, [&] {
-        const Real D = Dk + Dp;
-        if (closeWinding)
-            Show(Turns, Div(1000 * Dp + Sqrt(1e6L * Dp * Dp + Div(1840 * D * D * D, L)), Div(2 * D * D, L)));
-        else
-            Show(Turns, Sqrt(Div(1000 * L * (J / D + 0.46L), D)));
+        Show(Turns, closeWinding ? engineering::CloseWoundTurns(L, Dk, Dp) : engineering::SingleLayerTurns(L, Dk, Dp, J));
     });
 }
 
@@ -104,9 +98,8 @@ bool SingleLayerCoilPage::SolveFormerDiameter(bool closeWinding)
     if (W == 0 || Dp == 0 || L == 0 || (!closeWinding && J == 0))
         return false;
     return values::SolveInto(ui->LDk1, [&] {
-        const Real k = Div(0.01L * W * W, L);
-        const Real length = closeWinding ? W * Dp : J;
-        Show(FormerDiameter, Div((Sqrt(0.2116L + 0.4L * k * length) + 0.46L) * 5, k) - Dp);
+        const Real length = closeWinding ? engineering::CloseWoundLength(W, Dp) : J;
+        Show(FormerDiameter, engineering::SingleLayerFormerDiameter(W, Dp, length, L));
     });
 }
 
@@ -117,21 +110,8 @@ bool SingleLayerCoilPage::SolveWireDiameter(bool closeWinding)
     if (Dk == 0 || W == 0 || L == 0 || (!closeWinding && J == 0))
         return false;
     return values::SolveInto(ui->LDp1, [&] {
-        if (closeWinding) {
-            // Turn to turn the winding length itself depends on the wire: the
-            // base formula becomes a quadratic in Dp.
-            const Real a = W * W;
-            const Real b = 2 * W * W * Dk - 1000 * W * L - 460 * L;
-            const Real c = W * W * Dk * Dk - 460 * L * Dk;
-            const Real root = Sqrt(b * b - 4 * a * c);
-            // The smaller root (-b - root) / 2a, written so that no two nearly
-            // equal numbers are subtracted: for b < 0, where a real coil
-            // lies, through the product of the roots c / a.
-            Show(WireDiameter, b < 0 ? Div(2 * c, -b + root) : Div(-b - root, 2 * a));
-        } else {
-            const Real k = Div(0.01L * W * W, L);
-            Show(WireDiameter, Div((Sqrt(0.2116L + 0.4L * k * J) + 0.46L) * 5, k) - Dk);
-        }
+        Show(WireDiameter, closeWinding ? engineering::CloseWoundWireDiameter(W, Dk, L)
+                                        : engineering::SingleLayerWireDiameter(W, Dk, J, L));
     });
 }
 
@@ -142,10 +122,7 @@ bool SingleLayerCoilPage::SolveLength(bool closeWinding)
         return true;
     if (Dk == 0 || Dp == 0 || W == 0 || L == 0)
         return false;
-    return values::SolveInto(ui->LJ1, [&] {
-        const Real D = Dk + Dp;
-        Show(Length, Div(0.001L * D * D * W * W, L) - 0.46L * D);
-    });
+    return values::SolveInto(ui->LJ1, [&] { Show(Length, engineering::SingleLayerLength(W, Dk, Dp, L)); });
 }
 
 bool SingleLayerCoilPage::SolveInductance(bool closeWinding)
@@ -159,9 +136,8 @@ bool SingleLayerCoilPage::SolveInductance(bool closeWinding)
     if (Dk == 0 || Dp == 0 || W == 0 || (!closeWinding && J == 0))
         return false;
     return values::SolveInto(ui->LL1, [&] {
-        const Real D = Dk + Dp;
-        const Real length = closeWinding ? Dp * W : J;
-        Show(Inductance, Div(0.001L * W * W * D, Div(length, D) + 0.46L));
+        const Real length = closeWinding ? engineering::CloseWoundLength(W, Dp) : J;
+        Show(Inductance, engineering::SingleLayerInductance(W, Dk, Dp, length));
         if (forLength)
             SolvedField = Length;
     });
@@ -170,13 +146,13 @@ bool SingleLayerCoilPage::SolveInductance(bool closeWinding)
 void SingleLayerCoilPage::ShowRange()
 {
     values::SolveInto(ui->LLabel1, [&] {
-        const Real r = Div(J, Dk + Dp);
+        const Real r = engineering::SingleLayerShapeRatio(J, Dk, Dp);
         const QString ratio = values::FormatNumber(values::checked::ToDouble(r));
         ui->LLabel1->setText(QStringLiteral("0.45 < ") + ratio + QStringLiteral(" < 2.5"));
-        ShowRule(ui->LLabel1, r < 0.45L || r > 2.5L,
+        ShowRule(ui->LLabel1, !engineering::SingleLayerRuleHolds(r),
                  QStringLiteral("J / (Dк + Dп) вне пределов 0.45 - 2.5: погрешность расчёта больше 1%"));
     });
-    ShowRule(ui->LLabel2, W * Dp > J, QStringLiteral("Витки не помещаются: W·Dп больше J"));
+    ShowRule(ui->LLabel2, !engineering::TurnsFit(W, Dp, J), QStringLiteral("Витки не помещаются: W·Dп больше J"));
 }
 
 void SingleLayerCoilPage::Clear()

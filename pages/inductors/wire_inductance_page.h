@@ -23,10 +23,6 @@ public:
     void registerRoutes(controls::RouteTables& routes) override;
 
 private:
-    // The longest length in mm, in whole 1E-5 mm steps, whose inductance does
-    // not exceed the target; raises ArithmeticError when it exceeds a double.
-    static values::Real LengthFor(values::Real inductance, values::Real diameter);
-
     enum Field : int { None = 0, Length = 1, Diameter = 2, Inductance = 3 };
 
     void Compute();
