@@ -147,7 +147,7 @@ void ParallelResistorsTest::combinedNotBelowTheOtherComputesNothing()
     QVERIFY(!edit("RRR1")->isReadOnly());
     QCOMPARE(IsRed(edit("RRR1")), !reason.isEmpty());
     QCOMPARE(edit("RRR1")->toolTip(), reason);
-    for (const QString& name : {"RRR2", "RRR12"})
+    for (const char* name : {"RRR2", "RRR12"})
         QVERIFY(IsInput(edit(name)));
 }
 
