@@ -11,7 +11,7 @@ namespace engineering {
 
 // Kirchhoff's current law at the shunt: the range I = Iм·(Rм + Rш) / Rш.
 Real ShuntedRange(Real meterCurrent, Real meterResistance, Real shunt);
-// The shunt for the range I: Rш = Rм·Iм / (I − Iм).
+// The shunt for the range I: Rш = Rм·Iм / (I − Iм), both at the meter's voltage.
 Real ShuntForRange(Real meterCurrent, Real meterResistance, Real range);
 // The heat in the shunt at full scale: (I − Iм)²·Rш.
 Real ShuntPower(Real meterCurrent, Real shunt, Real range);
@@ -21,7 +21,8 @@ Real ShuntPower(Real meterCurrent, Real shunt, Real range);
 Real SourceAcrossMeter(Real loadVoltage, Real meterVoltage);
 Real LoadBesideMeter(Real sourceVoltage, Real meterVoltage);
 
-// A series resistor R extends the meter to the range E = Iм·R + Uм.
+// A series resistor R extends the meter to the range E = Iм·R + Uм
+// (Kirchhoff's voltage law with Ohm's law across R).
 Real VoltmeterRange(Real meterCurrent, Real meterVoltage, Real series);
 // The series resistor for the range E: R = (E − Uм) / Iм.
 Real VoltmeterSeries(Real meterCurrent, Real meterVoltage, Real range);
