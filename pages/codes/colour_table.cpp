@@ -6,7 +6,6 @@
 #include <QLabel>
 
 #include <array>
-#include <utility>
 
 namespace pages::codes {
 
@@ -17,27 +16,12 @@ constexpr std::array<const char*, 12> kBandPictures{
     "PIC23", "PIC24", "PIC25", "PIC26", "PIC27", "PIC28"};
 constexpr int kBlue = 6;
 
-constexpr std::array<std::pair<int, const char*>, 8> kTolerances{{
-    {1, "1%"}, {2, "2%"}, {5, "0.5%"}, {kBlue, "0.25%"}, {7, "0.1%"}, {8, "0.05%"}, {kGold, "5%"}, {kSilver, "10%"}}};
-
-constexpr std::array<std::pair<int, const char*>, 7> kTemperatureCoefficients{{
-    {1, "100"}, {2, "50"}, {3, "15"}, {4, "25"}, {kBlue, "10"}, {7, "5"}, {9, "1"}}};
-
-template <std::size_t N>
-QString TextOf(const std::array<std::pair<int, const char*>, N>& table, int code)
+// The code whose text is `text`, among the colours that have one.
+std::optional<int> CodeWithText(const QString& text, QString (*textOf)(int code))
 {
-    for (const auto& [c, text] : table) {
-        if (c == code)
-            return QString::fromLatin1(text);
-    }
-    return {};
-}
-
-template <std::size_t N>
-std::optional<int> CodeOf(const std::array<std::pair<int, const char*>, N>& table, const QString& text)
-{
-    for (const auto& [code, t] : table) {
-        if (text == QLatin1String(t))
+    for (int code = 0; code <= kSilver; ++code) {
+        const QString candidate = textOf(code);
+        if (!candidate.isEmpty() && candidate == text)
             return code;
     }
     return std::nullopt;
@@ -62,33 +46,38 @@ void ShowNoBand(QLabel* image)
     values::LoadPicture(image, QStringLiteral("PIC29"));
 }
 
-std::optional<int> CodeOfText(const QString& text)
+void ShowBandOf(QLabel* image, std::optional<int> code, BlueShade blue)
 {
-    for (int code = 0; code <= kSilver; ++code) {
-        if (text == QString::number(code))
-            return code;
-    }
-    return std::nullopt;
+    if (code && *code >= 0 && *code <= kSilver)
+        ShowBand(image, *code, blue);
 }
 
+std::u16string_view EntryCharacters(const QString& entry)
+{
+    return {QStringView(entry).utf16(), static_cast<std::size_t>(entry.size())};
+}
+
+// The texts spell the numbers with a point, whatever the system's separator.
 QString ToleranceText(int code)
 {
-    return TextOf(kTolerances, code);
+    const auto percent = engineering::ResistorTolerancePercent(code);
+    return percent ? QString::number(*percent) + u'%' : QString();
 }
 
 std::optional<int> ToleranceCode(const QString& text)
 {
-    return CodeOf(kTolerances, text);
+    return CodeWithText(text, ToleranceText);
 }
 
 QString TcText(int code)
 {
-    return TextOf(kTemperatureCoefficients, code);
+    const auto coefficient = engineering::TemperatureCoefficient(code);
+    return coefficient ? QString::number(*coefficient) : QString();
 }
 
 std::optional<int> TcCode(const QString& text)
 {
-    return CodeOf(kTemperatureCoefficients, text);
+    return CodeWithText(text, TcText);
 }
 
 std::optional<SwatchBand> BandOfTag(int tag)

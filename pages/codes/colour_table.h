@@ -1,18 +1,20 @@
 #pragma once
 
+#include "engineering/colour_codes.h"
+
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
 class QLabel;
 
 namespace pages::codes {
 
-// A colour code names a band colour: 0..9 the colour of that digit (black ..
-// white), 10 gold, 11 silver. A multiplier band of code k means ×10^k, gold
-// ×0.1 and silver ×0.01.
-inline constexpr int kGold = 10;
-inline constexpr int kSilver = 11;
+// A colour code names a band colour (engineering/colour_codes.h): 0..9 the
+// colour of that digit (black .. white), 10 gold, 11 silver.
+inline constexpr int kGold = engineering::kGoldBand;
+inline constexpr int kSilver = engineering::kSilverBand;
 
 // The inductor page draws its blue lighter than the resistor page.
 enum class BlueShade { Dark, Light };
@@ -25,9 +27,12 @@ QString BandPicture(int code, BlueShade blue = BlueShade::Dark);
 void ShowBand(QLabel* image, int code, BlueShade blue = BlueShade::Dark);
 void ShowNoBand(QLabel* image);
 
-// The colour that a digit text "0".."9", "10" (gold) or "11" (silver) names;
-// nothing for any other text.
-std::optional<int> CodeOfText(const QString& text);
+// Shows the band of a code that names a colour (0 … 11); nothing or any
+// other number leaves the picture as it was.
+void ShowBandOf(QLabel* image, std::optional<int> code, BlueShade blue = BlueShade::Dark);
+
+// The characters of a band writer's entry, as the engineering core reads them.
+std::u16string_view EntryCharacters(const QString& entry);
 
 // Tolerance texts of the resistor bands ("1%" brown … "10%" silver) and
 // temperature coefficient texts ("100" brown … "1" white).

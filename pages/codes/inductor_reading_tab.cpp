@@ -13,32 +13,14 @@ namespace pages {
 namespace {
 
 using codes::BlueShade;
-using codes::kGold;
-using codes::kSilver;
-
 constexpr int kNoBand = 12;  // the "Пустой или 3 полосы" swatch of row 4
 
-struct Scale {
-    const char16_t* unit;
-    double factor;  // applied to the two-digit number
-};
-
-// By multiplier colour code: the multiplier counts in microhenry, the value
-// is shown in the unit that keeps it short.
-constexpr std::array<Scale, 12> kScales{{
-    {u"мкГн", 1},   {u"мкГн", 10}, {u"мГн", 0.1}, {u"мГн", 1},   {u"мГн", 10},    {u"Гн", 0.1},
-    {u"Гн", 1},     {u"Гн", 10},   {u"кГн", 0.1}, {u"кГн", 1},   {u"мкГн", 0.1},  {u"мкГн", 0.01}}};
+// The units of the value, in the order of the engineering scale.
+constexpr std::array<const char16_t*, 4> kUnits{u"мкГн", u"мГн", u"Гн", u"кГн"};
 
 QString ToleranceOfRow4(int code)
 {
-    switch (code) {
-    case kGold:
-        return QStringLiteral("5%");
-    case kSilver:
-        return QStringLiteral("10%");
-    default:
-        return QStringLiteral("20%");  // black, or no band at all
-    }
+    return QString::number(engineering::InductorTolerancePercent(code)) + u'%';
 }
 
 } // namespace
@@ -99,11 +81,12 @@ void InductorReadingTab::OnColourClick(int tag)
     ui->ColorLLabel3->setText(marked ? tolerance_ : QStringLiteral("20%"));
     if (digit1_.isEmpty() || digit2_.isEmpty())
         return;
-    value_ = (digit1_ + digit2_).toInt();
+    const int digits = (digit1_ + digit2_).toInt();
+    value_ = digits;
     if (multiplier_) {
-        const Scale& scale = kScales[static_cast<std::size_t>(*multiplier_)];
-        unit_ = QString::fromUtf16(scale.unit);
-        value_ *= scale.factor;
+        const engineering::ScaledValue scaled = engineering::InductorValue(digits, *multiplier_);
+        unit_ = QString::fromUtf16(kUnits.at(static_cast<std::size_t>(scaled.unit)));
+        value_ = scaled.value;
     }
     ui->ColorLLabel4->setText(values::FormatNumber(value_) + u' ' + unit_);
 }

@@ -7,9 +7,7 @@
 
 #include "ui_inductor_code_writing_tab.h"
 
-#include <array>
 #include <cmath>
-#include <optional>
 
 namespace pages {
 
@@ -17,19 +15,11 @@ namespace {
 
 using codes::BlueShade;
 
-// Written forms of an entry (d any character but the decimal mark).
-enum Shape { kNone, kDigit, kTwoDigits, kZeroPointDigit, kDigitPointDigit, kTwoDigitsZero };
-
-constexpr int kOutOfRange = -1;
-
-// Multiplier colour code by shape (rows) and unit (columns: мкГн, мГн, Гн, кГн).
-constexpr std::array<std::array<int, 4>, 5> kMultipliers{{
-    {10, 2, 5, 8}, {0, 3, 6, 9}, {11, 1, 4, 7}, {10, 2, 5, 8}, {1, 4, 7, kOutOfRange}}};
-
-// The colour of a band text; a text that is no whole number fails as any
-// failed conversion does, naming the field it came from.
-int BandCode(const QString& text, const QLineEdit* field)
+// The colour of a band character; one that is no whole number (or none
+// yet) fails as any failed conversion does, naming the field it came from.
+int BandCode(char16_t character, const QLineEdit* field)
 {
+    const QString text = character ? QString(QChar(character)) : QString();
     const auto fail = [field](const QString& what) {
         throw values::ConversionError(
             QStringLiteral("%1: «%2» — %3").arg(values::FieldCaption(field), field->text(), what));
@@ -43,13 +33,6 @@ int BandCode(const QString& text, const QLineEdit* field)
     if (number != std::floor(number))
         fail(QStringLiteral("не целое число"));
     return static_cast<int>(number);
-}
-
-void DrawBand(QLabel* image, int code)
-{
-    // A number with no colour leaves the picture as it was.
-    if (code >= 0 && code <= codes::kSilver)
-        codes::ShowBand(image, code, BlueShade::Light);
 }
 
 } // namespace
@@ -72,74 +55,39 @@ void InductorWritingTab::registerRoutes(controls::RouteTables& routes)
 void InductorWritingTab::Encode()
 {
     const QString entry = ui->ColorLEdit1->text();
-    const auto at = [&entry](qsizetype i) -> std::optional<QChar> {
-        return i < entry.size() ? std::optional<QChar>(entry[i]) : std::nullopt;
-    };
-    const auto c1 = at(0), c2 = at(1), c3 = at(2);
     // The system's decimal separator is the decimal mark of the entry.
-    const QChar mark = values::DecimalSeparator();
-    // Three digits are accepted only as dd0.
-    if (c3 == mark || (c2 == mark && !c3) || (c1 && c2 && c2 != mark && c3 && c3 != u'0'))
+    const engineering::MarkingStep step = engineering::MarkInductor(
+        codes::EntryCharacters(entry), values::DecimalSeparator().unicode(), ui->ColorLCB1->currentIndex(), marking_);
+    if (step == engineering::MarkingStep::Refused)
         return;
 
     ui->ColorLLabel7->setText(ui->ColorLCB2->currentText());
-    ui->ColorLLabel8->setText(entry.isEmpty() ? QString() : entry + u' ' + ui->ColorLCB1->currentText());
-
-    const QString d1 = c1 ? QString(*c1) : QString();
-    const QString d2 = c2 ? QString(*c2) : QString();
-    const QString d3 = c3 ? QString(*c3) : QString();
-    const QString zero = QStringLiteral("0");
-    if (c1 && !c2) {
-        entryShape_ = kDigit;
-        band1_ = d1;
-        band2_ = zero;
-    } else if (c2 && !c3) {
-        entryShape_ = kTwoDigits;
-        band1_ = d1;
-        band2_ = d2;
-    } else if (c3 && *c1 == u'0' && *c2 == mark) {
-        entryShape_ = kZeroPointDigit;
-        band1_ = d3;
-        band2_ = zero;
-    } else if (c3 && *c1 != u'0' && *c2 == mark) {
-        entryShape_ = kDigitPointDigit;
-        band1_ = d1;
-        band2_ = d3;
-    } else if (c3 && *c1 != u'0' && *c2 != mark && *c3 == u'0') {
-        entryShape_ = kTwoDigitsZero;
-        band1_ = d1;
-        band2_ = d2;
-    }
-
-    const int unit = ui->ColorLCB1->currentIndex();
-    if (entryShape_ != kNone && unit >= 0 && unit < 4) {
-        const int code = kMultipliers[static_cast<std::size_t>(entryShape_ - 1)][static_cast<std::size_t>(unit)];
-        if (code == kOutOfRange)
-            ui->ColorLLabel8->setText(QStringLiteral("Выход за пределы"));
-        else
-            multiplierCode_ = code;
-    }
+    if (step == engineering::MarkingStep::OutOfRange)
+        ui->ColorLLabel8->setText(QStringLiteral("Выход за пределы"));
+    else
+        ui->ColorLLabel8->setText(entry.isEmpty() ? QString() : entry + u' ' + ui->ColorLCB1->currentText());
     ShowPictures();
 }
 
 void InductorWritingTab::ShowPictures()
 {
-    DrawBand(ui->ColorLImage13, BandCode(band1_, ui->ColorLEdit1));
-    DrawBand(ui->ColorLImage14, BandCode(band2_, ui->ColorLEdit1));
-    DrawBand(ui->ColorLImage15, multiplierCode_);
+    // A number with no colour leaves the picture as it was.
+    codes::ShowBandOf(ui->ColorLImage13, BandCode(marking_.digits[0], ui->ColorLEdit1), BlueShade::Light);
+    codes::ShowBandOf(ui->ColorLImage14, BandCode(marking_.digits[1], ui->ColorLEdit1), BlueShade::Light);
+    codes::ShowBandOf(ui->ColorLImage15, marking_.multiplierCode, BlueShade::Light);
     // Tolerance items: no fourth band, black, silver, gold.
     switch (ui->ColorLCB2->currentIndex()) {
     case 0:
         codes::ShowNoBand(ui->ColorLImage16);
         break;
     case 1:
-        DrawBand(ui->ColorLImage16, 0);
+        codes::ShowBand(ui->ColorLImage16, 0, BlueShade::Light);
         break;
     case 2:
-        DrawBand(ui->ColorLImage16, codes::kSilver);
+        codes::ShowBand(ui->ColorLImage16, codes::kSilver, BlueShade::Light);
         break;
     case 3:
-        DrawBand(ui->ColorLImage16, codes::kGold);
+        codes::ShowBand(ui->ColorLImage16, codes::kGold, BlueShade::Light);
         break;
     default:
         break;
@@ -148,10 +96,7 @@ void InductorWritingTab::ShowPictures()
 
 void InductorWritingTab::Clear()
 {
-    entryShape_ = kNone;
-    multiplierCode_ = 0;
-    band1_.clear();
-    band2_.clear();
+    marking_ = kCleared;
     // A change like any other: the entry filter turns it into "0", which is encoded.
     ui->ColorLEdit1->setText(QString());
     ui->ColorLCB2->setCurrentIndex(0);

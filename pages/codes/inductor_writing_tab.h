@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/route_tables.h"
+#include "engineering/colour_codes.h"
 
 #include <QString>
 #include <QWidget>
@@ -35,10 +36,9 @@ private:
 
     std::unique_ptr<Ui::InductorWritingTab> ui;
 
-    int entryShape_ = 0;      // written form of the last accepted entry, 0 none
-    QString band1_;
-    QString band2_;
-    int multiplierCode_ = 0;  // colour code of the multiplier band
+    // Nothing written yet, and a black multiplier.
+    static constexpr engineering::Marking kCleared{.multiplierCode = 0};
+    engineering::Marking marking_ = kCleared;
 };
 
 } // namespace pages

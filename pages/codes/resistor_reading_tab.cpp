@@ -188,45 +188,12 @@ void ResistorReadingTab::OnColourClick(int tag)
 QString ResistorReadingTab::ComputeValueText()
 {
     const bool four = bandCount_ == 4;
-    const double v = four ? digits_[0] * 10 + digits_[1] : digits_[0] * 100 + digits_[1] * 10 + digits_[2];
-    value_ = v;
+    const int digits = four ? digits_[0] * 10 + digits_[1] : digits_[0] * 100 + digits_[1] * 10 + digits_[2];
+    value_ = digits;
     if (multiplier_) {
-        // Each unit spans three multipliers: ×1 shows v as it is, ×10 shows
-        // v × 10 unless three digits make the next unit shorter, ×100 moves
-        // to the next unit once v has two digits.
-        const QStringList units = values::UnitTexts(values::UnitKind::R);
-        const int code = *multiplier_;
-        if (code == kGold) {
-            value_ = v * 0.1;
-            unit_ = units[0];
-        } else if (code == kSilver) {
-            value_ = v * 0.01;
-            unit_ = units[0];
-        } else {
-            const int unit = code / 3;
-            unit_ = units[unit];
-            switch (code % 3) {
-            case 0:
-                value_ = v;
-                break;
-            case 1:
-                if (!four && v >= 100) {
-                    value_ = v / 100;
-                    unit_ = units[unit + 1];
-                } else {
-                    value_ = v * 10;
-                }
-                break;
-            default:
-                if (v >= 10) {
-                    value_ = v / 10;
-                    unit_ = units[unit + 1];
-                } else {
-                    value_ = v * 100;
-                }
-                break;
-            }
-        }
+        const engineering::ScaledValue scaled = engineering::ResistorValue(digits, *multiplier_, !four);
+        value_ = scaled.value;
+        unit_ = values::UnitTexts(values::UnitKind::R).at(scaled.unit);
     }
     return values::FormatNumber(value_) + u' ' + unit_;
 }

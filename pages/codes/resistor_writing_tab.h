@@ -1,11 +1,11 @@
 #pragma once
 
 #include "controls/route_tables.h"
+#include "engineering/colour_codes.h"
 
 #include <QString>
 #include <QWidget>
 
-#include <array>
 #include <memory>
 
 class QLabel;
@@ -40,9 +40,7 @@ private:
 
     int bandCount_ = 4;     // 0 after Clear, until the next encoding reads it
     int unitExponent_ = 0;  // 0, 3, 6, 9: ohm, kiloohm, megaohm, gigaohm
-    int entryShape_ = 0;    // written form of the last accepted entry, 0 none
-    std::array<QString, 3> bands_;
-    QString multiplierCode_;
+    engineering::Marking marking_;  // of the last entry that fitted a form
     bool switchingBandCount_ = false;
 };
 

@@ -4,7 +4,7 @@
 
 #include "pages/resistive/solved_field.h"
 
-#include "values/checked_math.h"
+#include "engineering/resistive_circuits.h"
 #include "values/field.h"
 #include "values/pictures.h"
 
@@ -12,9 +12,7 @@ namespace pages {
 
 namespace {
 
-using values::Real;
-using values::checked::Div;
-
+// Fields are numbered in the order of the quantities of a drop.
 enum Field : int { Uv = 1, Un = 2, In = 3, Rd = 4 };
 
 constexpr std::array<values::UnitKind, 5> kKinds{values::UnitKind::U, values::UnitKind::U, values::UnitKind::U,
@@ -72,17 +70,9 @@ void AddedResistorPage::Compute()
             if (input != field && !(q[input] > 0))
                 return;
         }
-        const Real uv = q[Uv];
-        const Real un = q[Un];
-        const Real in = q[In];
-        const Real rd = q[Rd];
-        const auto value = SolveField(edits_[field], scale[field], [&]() -> Real {
-            switch (field) {
-            case Uv: return un + in * rd;
-            case Un: return uv - in * rd;
-            case In: return Div(uv - un, rd);
-            }
-            return Div(uv - un, in);
+        const engineering::Drop drop{q[Uv], q[Un], q[In], q[Rd]};
+        const auto value = SolveField(edits_[field], scale[field], [&] {
+            return engineering::SolveDrop(static_cast<engineering::DropQuantity>(field - Uv), drop);
         });
         if (!value)
             return;
@@ -92,7 +82,7 @@ void AddedResistorPage::Compute()
     }
 
     if (SolvedField > 0)
-        ShowFigure(ui->RDLabel2, [&] { return Real(q[In]) * q[In] * q[Rd]; }, kPowerPrefix);
+        ShowFigure(ui->RDLabel2, [&] { return engineering::PowerOfCurrent(q[In], q[Rd]); }, kPowerPrefix);
 }
 
 void AddedResistorPage::Clear()

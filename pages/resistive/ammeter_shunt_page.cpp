@@ -1,5 +1,7 @@
 #include "pages/resistive/ammeter_shunt_page.h"
 
+#include "engineering/meter_ranges.h"
+#include "engineering/resistive_circuits.h"
 #include "values/checked_math.h"
 #include "values/field.h"
 #include "values/number_text.h"
@@ -40,38 +42,31 @@ void AmmeterShuntPage::registerRoutes(controls::RouteTables& routes)
 {
     // What the user types stays: the stage takes the edit as an input and
     // does not write into it while its change is computed.
-    const auto typedInto = [this](void (AmmeterShuntPage::*stage)()) {
-        return [this, stage](QObject* sender) {
-            TakeAsInput(sender);
-            const QScopedValueRollback<const QLineEdit*> typing(typing_, qobject_cast<const QLineEdit*>(sender));
+    using Stage = void (AmmeterShuntPage::*)();
+    const auto typedInto = [&](QLineEdit* edit, Stage stage, std::uint8_t& state, std::uint8_t field) {
+        routes.edits.add({edit}, [this, edit, stage, &state, field](QObject*) {
+            TakeAsInput(edit, state, field);
+            const QScopedValueRollback<const QLineEdit*> typing(typing_, edit);
             (this->*stage)();
-        };
+        });
     };
-    routes.edits.add({ui->RshRa, ui->RshIa, ui->RshUa}, typedInto(&AmmeterShuntPage::ComputeMeter));
-    routes.edits.add({ui->RshI, ui->RshR}, typedInto(&AmmeterShuntPage::ComputeShunt));
-    routes.edits.add({ui->RshE, ui->RshU}, typedInto(&AmmeterShuntPage::ComputeCircuit));
+    typedInto(ui->RshRa, &AmmeterShuntPage::ComputeMeter, meterState_, MeterResistance);
+    typedInto(ui->RshIa, &AmmeterShuntPage::ComputeMeter, meterState_, MeterCurrent);
+    typedInto(ui->RshUa, &AmmeterShuntPage::ComputeMeter, meterState_, MeterVoltage);
+    typedInto(ui->RshI, &AmmeterShuntPage::ComputeShunt, shuntState_, MeasuredCurrent);
+    typedInto(ui->RshR, &AmmeterShuntPage::ComputeShunt, shuntState_, ShuntResistance);
+    typedInto(ui->RshE, &AmmeterShuntPage::ComputeCircuit, circuitState_, SourceVoltage);
+    typedInto(ui->RshU, &AmmeterShuntPage::ComputeCircuit, circuitState_, LoadVoltage);
     routes.buttons.add({ui->RshButton1}, [this](QObject*) { Clear(); });
     routes.combos.add({ui->RshRaCB, ui->RshIaCB, ui->RshUaCB}, [this](QObject*) { ComputeMeter(); });
     routes.combos.add({ui->RshICB, ui->RshRCB}, [this](QObject*) { ComputeShunt(); });
     routes.combos.add({ui->RshECB, ui->RshUCB}, [this](QObject*) { ComputeCircuit(); });
 }
 
-void AmmeterShuntPage::TakeAsInput(QObject* sender)
+void AmmeterShuntPage::TakeAsInput(QLineEdit* edit, std::uint8_t& state, std::uint8_t field)
 {
-    auto* edit = qobject_cast<QLineEdit*>(sender);
-    if (!edit)
-        return;
-    const auto forget = [edit](std::uint8_t& state, std::initializer_list<const QLineEdit*> fields) {
-        std::uint8_t field = 1;
-        for (const QLineEdit* candidate : fields) {
-            if (candidate == edit && state == field)
-                state = 0;
-            ++field;
-        }
-    };
-    forget(meterState_, {ui->RshRa, ui->RshIa, ui->RshUa});
-    forget(shuntState_, {ui->RshI, ui->RshR});
-    forget(circuitState_, {ui->RshE, ui->RshU});
+    if (state == field)
+        state = 0;
     values::ClearUnsolvable(edit);
     values::SetFieldColour(edit, values::WindowColour());
 }
@@ -109,20 +104,20 @@ void AmmeterShuntPage::ComputeMeter()
         values::ClearUnsolvable(edit);
 
     if (Free(ui->RshRa, Ra, meterState_, MeterResistance)) {
-        if (!(Ia > 0 && Ua > 0) || !WriteResult(ui->RshRa, Ra, kRa, [&] { return checked::Div(Ua, Ia); }))
+        if (!(Ia > 0 && Ua > 0) || !WriteResult(ui->RshRa, Ra, kRa, [&] { return engineering::OhmResistance(Ua, Ia); }))
             return;
         meterState_ = MeterResistance;
         ComputeShunt();
     }
     if (Free(ui->RshIa, Ia, meterState_, MeterCurrent)) {
-        if (!(Ra > 0 && Ua > 0) || !WriteResult(ui->RshIa, Ia, kIa, [&] { return checked::Div(Ua, Ra); }))
+        if (!(Ra > 0 && Ua > 0) || !WriteResult(ui->RshIa, Ia, kIa, [&] { return engineering::OhmCurrent(Ua, Ra); }))
             return;
         meterState_ = MeterCurrent;
         ComputeShunt();
     }
     if (!Free(ui->RshUa, Ua, meterState_, MeterVoltage) || !(Ia > 0 && Ra > 0))
         return;
-    if (!WriteResult(ui->RshUa, Ua, kUa, [&] { return Real(Ia) * Ra; }))
+    if (!WriteResult(ui->RshUa, Ua, kUa, [&] { return engineering::OhmVoltage(Ia, Ra); }))
         return;
     meterState_ = MeterVoltage;
     ComputeShunt();
@@ -141,12 +136,12 @@ void AmmeterShuntPage::ComputeShunt()
     if (Free(ui->RshI, I, shuntState_, MeasuredCurrent)) {
         if (!(R != 0 && Ra != 0 && Ia != 0))
             return;
-        if (!WriteResult(ui->RshI, I, kI, [&] { return checked::Div(Real(Ia) * (Real(Ra) + R), R); }))
+        if (!WriteResult(ui->RshI, I, kI, [&] { return engineering::ShuntedRange(Ia, Ra, R); }))
             return;
         shuntState_ = MeasuredCurrent;
         ComputeCircuit();
     }
-    const auto shuntPower = [this] { return (Real(I) - Ia) * (Real(I) - Ia) * R; };
+    const auto shuntPower = [this] { return engineering::ShuntPower(Ia, R, I); };
     if (R != 0 && shuntState_ != ShuntResistance) {
         ShowFigure(ui->RshLabel6, shuntPower);
         return;
@@ -154,7 +149,7 @@ void AmmeterShuntPage::ComputeShunt()
     if (ui->RshR == typing_ || !(I != 0 && Ra != 0 && Ia != 0))
         return;
     if (I > Ia) {
-        if (!WriteResult(ui->RshR, R, kR, [&] { return checked::Div(Real(Ra) * Ia, Real(I) - Ia); }))
+        if (!WriteResult(ui->RshR, R, kR, [&] { return engineering::ShuntForRange(Ia, Ra, I); }))
             return;
         shuntState_ = ShuntResistance;
         ComputeCircuit();
@@ -179,7 +174,7 @@ void AmmeterShuntPage::ComputeCircuit()
     ui->RshLabel7->setText(QStringLiteral("0"));
 
     if (Free(ui->RshE, E, circuitState_, SourceVoltage)) {
-        if (!(U > 0) || !WriteResult(ui->RshE, E, kE, [&] { return Real(U) + Ua; }))
+        if (!(U > 0) || !WriteResult(ui->RshE, E, kE, [&] { return engineering::SourceAcrossMeter(U, Ua); }))
             return;
         circuitState_ = SourceVoltage;
     }
@@ -187,11 +182,11 @@ void AmmeterShuntPage::ComputeCircuit()
         if (!(E > 0))
             return;
         circuitState_ = LoadVoltage;
-        const Real load = Real(E) - Ua;
+        const Real load = engineering::LoadBesideMeter(E, Ua);
         if (load < 0 || !WriteResult(ui->RshU, U, kU, [&] { return load; }))
             return;
     }
-    ShowFigure(ui->RshLabel7, [&] { return Real(U) * I; });
+    ShowFigure(ui->RshLabel7, [&] { return engineering::Power(U, I); });
 }
 
 void AmmeterShuntPage::Clear()

@@ -31,8 +31,9 @@ private:
     void ComputeCircuit();  // stage C, RshGB3
     void Clear();
 
-    // The user typed into the edit: it is an input from now on.
-    void TakeAsInput(QObject* edit);
+    // The user typed into the edit, the field `field` of a stage in `state`:
+    // it is an input from now on.
+    static void TakeAsInput(QLineEdit* edit, std::uint8_t& state, std::uint8_t field);
     // A field the stage may solve: at 0 or the one it solved, and not the
     // one the user is typing into.
     bool Free(const QLineEdit* edit, double value, std::uint8_t state, std::uint8_t field) const;

@@ -2,6 +2,7 @@
 
 #include "ui_ohms_law_page.h"
 
+#include "engineering/resistive_circuits.h"
 #include "values/checked_math.h"
 #include "values/field.h"
 #include "values/pictures.h"
@@ -10,9 +11,7 @@ namespace pages {
 
 namespace {
 
-using values::Real;
 using values::checked::Div;
-using values::checked::Sqrt;
 
 enum Field : int { V = 1, I = 2, R = 3, W = 4 };
 
@@ -24,34 +23,10 @@ constexpr std::array<const char16_t*, 5> kDefaultHint{u"", u"Вольт", u"Ам
 // The second field each block tries, in order; the block's own field is the first.
 constexpr std::array<std::array<int, 3>, 5> kSecondFields{{{}, {W, R, I}, {W, R, V}, {W, I, V}, {V, R, I}}};
 
-constexpr int Bit(int field)
+// Fields are numbered in the order of the quantities.
+engineering::LoadQuantity Quantity(int field)
 {
-    return 1 << field;
-}
-
-// One quantity from the two that are known; the formulas depend only on
-// which two those are.
-Real Quantity(int field, int known, const std::array<double, 5>& given)
-{
-    const Real v = given[V];
-    const Real i = given[I];
-    const Real r = given[R];
-    const Real w = given[W];
-    switch (known) {
-    case Bit(I) | Bit(R):
-        return field == V ? i * r : r * i * i;
-    case Bit(W) | Bit(I):
-        return field == V ? Div(w, i) : Div(w, i * i);
-    case Bit(W) | Bit(R):
-        return field == V ? Sqrt(w * r) : Sqrt(Div(w, r));
-    case Bit(V) | Bit(R):
-        return field == I ? Div(v, r) : Div(v * v, r);
-    case Bit(W) | Bit(V):
-        return field == I ? Div(w, v) : Div(v * v, w);
-    case Bit(V) | Bit(I):
-        return field == R ? Div(v, i) : i * v;
-    }
-    return 0;
+    return static_cast<engineering::LoadQuantity>(field - V);
 }
 
 } // namespace
@@ -71,8 +46,8 @@ void OhmsLawPage::registerRoutes(controls::RouteTables& routes)
 {
     routes.edits.add({ui->OmV, ui->OmI, ui->OmRn, ui->OmW}, [this](QObject*) { Compute(); });
     routes.buttons.add({ui->OmButton}, [this](QObject*) { Clear(); });
-    routes.combos.add({ui->OmCBV, ui->OmCBI, ui->OmCBRn, ui->OmCBW},
-                      [this](QObject* sender) { OnUnitChange(sender); });
+    for (int field = V; field <= W; ++field)
+        routes.combos.add({combos_[field]}, [this, field](QObject*) { OnUnitChange(field); });
 }
 
 void OhmsLawPage::Compute()
@@ -101,7 +76,7 @@ void OhmsLawPage::Compute()
 
 void OhmsLawPage::Solve(int first, int second, const PerField& given)
 {
-    const int known = ((Bit(V) | Bit(I) | Bit(R) | Bit(W)) & ~Bit(first)) & ~Bit(second);
+    const engineering::Load load{given[V], given[I], given[R], given[W]};
 
     // Both results are converted before either is written: a field that
     // cannot be computed turns red and the pair keeps its earlier values.
@@ -109,7 +84,9 @@ void OhmsLawPage::Solve(int first, int second, const PerField& given)
     bool solved = true;
     for (const int field : {first, second}) {
         solved = values::SolveInto(edits_[field], [&] {
-                     const double value = values::checked::ToDouble(Quantity(field, known, given));
+                     const int other = field == first ? second : first;
+                     const double value =
+                         values::checked::ToDouble(engineering::SolveLoad(Quantity(field), Quantity(other), load));
                      shown[field] = values::checked::ToDouble(Div(value, scale_[field]));
                  })
             && solved;
@@ -124,12 +101,9 @@ void OhmsLawPage::Solve(int first, int second, const PerField& given)
     }
 }
 
-void OhmsLawPage::OnUnitChange(QObject* combo)
+void OhmsLawPage::OnUnitChange(int field)
 {
-    for (int field = V; field <= W; ++field) {
-        if (combos_[field] == combo)
-            scale_[field] = values::UnitScale(combos_[field], kKinds[field]);
-    }
+    scale_[field] = values::UnitScale(combos_[field], kKinds[field]);
     if (SolvedField > 0)
         Compute();
 }

@@ -26,7 +26,7 @@ public:
     void registerRoutes(controls::RouteTables& routes) override;
 
     void Compute();
-    void OnUnitChange(QObject* combo);
+    void OnUnitChange(int field);
     void Clear();
 
 private:

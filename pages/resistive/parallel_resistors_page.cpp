@@ -4,16 +4,13 @@
 
 #include "pages/resistive/solved_field.h"
 
-#include "values/checked_math.h"
+#include "engineering/resistive_circuits.h"
 #include "values/field.h"
 #include "values/pictures.h"
 
 namespace pages {
 
 namespace {
-
-using values::Real;
-using values::checked::Div;
 
 enum Field : int { R1 = 1, R2 = 2, Rp = 3 };
 
@@ -64,19 +61,19 @@ void ParallelResistorsPage::Compute()
     if (r[R1] == 0 || SolvedField == R1) {
         if (!(r[R2] > 0 && r[Rp] > 0 && r[R2] > r[Rp]))
             return;
-        if (!solve(R1, [&] { return Div(Real(r[R2]) * r[Rp], Real(r[R2]) - r[Rp]); }))
+        if (!solve(R1, [&] { return engineering::ParallelPartner(r[R2], r[Rp]); }))
             return;
     }
     if (r[R2] == 0 || SolvedField == R2) {
         if (!(r[R1] > 0 && r[Rp] > 0 && r[R1] > r[Rp]))
             return;
-        if (!solve(R2, [&] { return Div(Real(r[R1]) * r[Rp], Real(r[R1]) - r[Rp]); }))
+        if (!solve(R2, [&] { return engineering::ParallelPartner(r[R1], r[Rp]); }))
             return;
     }
     if (r[Rp] == 0 || SolvedField == Rp) {
         if (!(r[R1] > 0 && r[R2] > 0))
             return;
-        solve(Rp, [&] { return Div(Real(r[R1]) * r[R2], Real(r[R1]) + r[R2]); });
+        solve(Rp, [&] { return engineering::ParallelResistance(r[R1], r[R2]); });
     }
 }
 

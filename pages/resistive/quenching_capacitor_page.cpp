@@ -4,7 +4,7 @@
 
 #include "pages/resistive/solved_field.h"
 
-#include "values/checked_math.h"
+#include "engineering/reactance.h"
 #include "values/field.h"
 #include "values/pictures.h"
 
@@ -12,41 +12,13 @@ namespace pages {
 
 namespace {
 
-using values::Real;
-using values::checked::Div;
-using values::checked::Sqrt;
-
+// Fields are numbered in the order of the quantities of the circuit.
 enum Field : int { In = 1, Un = 2, Uv = 3, F = 4, C = 5 };
-
-constexpr Real kTwoPi = 6.283185307179586477L;
 
 constexpr std::array<values::UnitKind, 6> kKinds{values::UnitKind::I, values::UnitKind::I, values::UnitKind::U,
                                                  values::UnitKind::U, values::UnitKind::F, values::UnitKind::C};
 constexpr std::array<int, 6> kDefaultUnit{0, 2, 1, 1, 0, 2};
 constexpr std::array<const char16_t*, 6> kDefaultHint{u"", u"Ампер", u"Вольт", u"Вольт", u"Герц", u"Микрофарад"};
-
-// The value of one field from the four others, all strictly positive.
-Real Solve(int field, Real in, Real un, Real uv, Real f, Real c)
-{
-    switch (field) {
-    case In:
-        return c * Sqrt(uv * uv - un * un) * kTwoPi * f;
-    case Un: {
-        const Real x = Div(in, kTwoPi * f * c);
-        // The capacitor alone would drop more than the input: no load voltage fits.
-        return Sqrt(uv * uv - x * x);
-    }
-    case Uv: {
-        const Real x = Div(in, kTwoPi * f * c);
-        return Sqrt(x * x + un * un);
-    }
-    case F:
-        return Div(in, Sqrt(uv * uv - un * un) * kTwoPi * c);
-    case C:
-        return Div(in, Sqrt(uv * uv - un * un) * kTwoPi * f);
-    }
-    return 0;
-}
 
 } // namespace
 
@@ -96,8 +68,10 @@ void QuenchingCapacitorPage::Compute()
             if (input != field && !(q[input] > 0))
                 return;
         }
-        const auto value =
-            SolveField(edits_[field], scale[field], [&] { return Solve(field, q[In], q[Un], q[Uv], q[F], q[C]); });
+        const engineering::QuenchingCapacitor circuit{q[In], q[Un], q[Uv], q[F], q[C]};
+        const auto value = SolveField(edits_[field], scale[field], [&] {
+            return engineering::SolveQuenching(static_cast<engineering::QuenchingQuantity>(field - In), circuit);
+        });
         if (!value)
             return;
         SolvedField = field;

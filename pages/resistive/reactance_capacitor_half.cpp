@@ -2,7 +2,7 @@
 
 #include "pages/resistive/solved_field.h"
 
-#include "values/checked_math.h"
+#include "engineering/reactance.h"
 #include "values/field.h"
 
 #include <QComboBox>
@@ -10,15 +10,7 @@
 
 namespace pages {
 
-using values::Real;
 using values::UnitKind;
-namespace checked = values::checked;
-
-namespace {
-
-constexpr Real TwoPi = 6.283185307179586477L;
-
-} // namespace
 
 void ReactanceCapacitorHalf::Compute()
 {
@@ -35,7 +27,7 @@ void ReactanceCapacitorHalf::Compute()
     if (Entered(C, Capacitance)) {
         if (!(F > 0 && XC > 0))
             return;
-        const auto value = SolveField(c.capacitance, kC, [&] { return checked::Div(1, Real(XC) * TwoPi * F); });
+        const auto value = SolveField(c.capacitance, kC, [&] { return engineering::CapacitanceOfReactance(XC, F); });
         if (!value)
             return;
         SolvedField = Capacitance;
@@ -44,7 +36,8 @@ void ReactanceCapacitorHalf::Compute()
     if (Entered(F, Frequency)) {
         if (!(C > 0 && XC > 0))
             return;
-        const auto value = SolveField(c.frequency, kF, [&] { return checked::Div(1, Real(XC) * TwoPi * C); });
+        const auto value =
+            SolveField(c.frequency, kF, [&] { return engineering::FrequencyOfCapacitiveReactance(XC, C); });
         if (!value)
             return;
         SolvedField = Frequency;
@@ -52,7 +45,7 @@ void ReactanceCapacitorHalf::Compute()
     }
     if (!Entered(XC, Reactance) || !(F > 0 && C > 0))
         return;
-    if (const auto value = SolveField(c.reactance, kXC, [&] { return checked::Div(1, Real(C) * TwoPi * F); })) {
+    if (const auto value = SolveField(c.reactance, kXC, [&] { return engineering::CapacitiveReactance(C, F); })) {
         SolvedField = Reactance;
         XC = *value;
     }

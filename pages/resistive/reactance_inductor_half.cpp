@@ -2,7 +2,7 @@
 
 #include "pages/resistive/solved_field.h"
 
-#include "values/checked_math.h"
+#include "engineering/reactance.h"
 #include "values/field.h"
 
 #include <QComboBox>
@@ -10,15 +10,7 @@
 
 namespace pages {
 
-using values::Real;
 using values::UnitKind;
-namespace checked = values::checked;
-
-namespace {
-
-constexpr Real TwoPi = 6.283185307179586477L;
-
-} // namespace
 
 void ReactanceInductorHalf::Compute()
 {
@@ -38,7 +30,7 @@ void ReactanceInductorHalf::Compute()
     if (Entered(L, Inductance)) {
         if (!(F > 0 && XL > 0))
             return;
-        const auto value = SolveField(c.inductance, kL, [&] { return checked::Div(XL, TwoPi * F); });
+        const auto value = SolveField(c.inductance, kL, [&] { return engineering::InductanceOfReactance(XL, F); });
         if (!value)
             return;
         SolvedField = Inductance;
@@ -47,7 +39,8 @@ void ReactanceInductorHalf::Compute()
     if (Entered(F, Frequency)) {
         if (!(L > 0 && XL > 0))
             return;
-        const auto value = SolveField(c.frequency, kF, [&] { return checked::Div(XL, TwoPi * L); });
+        const auto value =
+            SolveField(c.frequency, kF, [&] { return engineering::FrequencyOfInductiveReactance(XL, L); });
         if (!value)
             return;
         SolvedField = Frequency;
@@ -56,14 +49,14 @@ void ReactanceInductorHalf::Compute()
     if (Entered(XL, Reactance)) {
         if (!(L > 0 && F > 0))
             return;
-        const auto value = SolveField(c.reactance, kXL, [&] { return TwoPi * F * L; });
+        const auto value = SolveField(c.reactance, kXL, [&] { return engineering::InductiveReactance(L, F); });
         if (!value)
             return;
         SolvedField = Reactance;
         XL = *value;
     }
     // The impedance follows whatever the three fields hold; R may be 0.
-    SolveField(c.impedance, kZ, [&] { return checked::Sqrt(Real(R) * R + Real(XL) * XL); });
+    SolveField(c.impedance, kZ, [&] { return engineering::SeriesImpedance(R, XL); });
 }
 
 void ReactanceInductorHalf::Clear()

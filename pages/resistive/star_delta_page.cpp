@@ -2,17 +2,15 @@
 
 #include "ui_star_delta_page.h"
 
+#include "engineering/resistive_circuits.h"
 #include "values/checked_math.h"
 #include "values/field.h"
 #include "values/pictures.h"
-
-#include <cmath>
 
 namespace pages {
 
 namespace {
 
-using values::Real;
 using values::checked::Div;
 using values::checked::ToDouble;
 
@@ -22,24 +20,6 @@ enum Solved : int { Nothing = 0, StarSolved = 1, DeltaSolved = 2 };
 bool Complete(const std::array<double, 6>& r, int from)
 {
     return r[from] != 0 && r[from + 1] != 0 && r[from + 2] != 0;
-}
-
-// One resistor of the star from the delta, k = 0, 1, 2 for Ra, Rb, Rc.
-Real StarFromDelta(int k, Real ab, Real bc, Real ca)
-{
-    const Real sum = ab + bc + ca;
-    const std::array<Real, 3> products{ab * ca, ab * bc, bc * ca};
-    return Div(products[k], sum);
-}
-
-// One resistor of the delta from the star, k = 0, 1, 2 for Rab, Rbc, Rca.
-Real DeltaFromStar(int k, Real a, Real b, Real c)
-{
-    switch (k) {
-    case 0: return a + b + Div(a * b, c);
-    case 1: return b + c + Div(b * c, a);
-    }
-    return a + c + Div(a * c, b);
 }
 
 } // namespace
@@ -58,15 +38,15 @@ StarDeltaPage::~StarDeltaPage() = default;
 
 void StarDeltaPage::registerRoutes(controls::RouteTables& routes)
 {
+    // Every change recomputes the whole solved triple, whichever control raised it.
     routes.edits.add({ui->RabcRab, ui->RabcRbc, ui->RabcRca, ui->RabcRa, ui->RabcRb, ui->RabcRc},
-                     [this](QObject* sender) { Compute(sender); });
+                     [this](QObject*) { Compute(); });
     routes.combos.add({ui->RabcRabCB, ui->RabcRbcCB, ui->RabcRcaCB, ui->RabcRaCB, ui->RabcRbCB, ui->RabcRcCB},
-                      [this](QObject* sender) { Compute(sender); });
+                      [this](QObject*) { Compute(); });
     routes.buttons.add({ui->RabcButton}, [this](QObject*) { Clear(); });
 }
 
-// Every change recomputes the whole solved triple, whichever control raised it.
-void StarDeltaPage::Compute(QObject*)
+void StarDeltaPage::Compute()
 {
     std::array<double, kResistors> scale{};
     std::array<double, kResistors> r{};
@@ -104,21 +84,19 @@ void StarDeltaPage::Compute(QObject*)
     if (!Complete(r, Ra) || SolvedField == StarSolved) {
         if (!Complete(r, Rab))
             return;
-        // Negative sides can cancel in the sum, which then leaves no star.
-        const Real sum = Real(r[Rab]) + r[Rbc] + r[Rca];
-        if (values::checked::CancelsOut(sum, std::fabs(r[Rab]) + std::fabs(r[Rbc]) + std::fabs(r[Rca]))) {
+        if (engineering::DeltaHasNoStar(r[Rab], r[Rbc], r[Rca])) {
             for (int k = Ra; k <= Rc; ++k)
                 values::ShowUnsolvable(edits_[k], QStringLiteral("Нет решения: сумма Rab + Rbc + Rca равна нулю"));
             return;
         }
-        const auto star = [&](int k) { return StarFromDelta(k, r[Rab], r[Rbc], r[Rca]); };
+        const auto star = [&](int k) { return engineering::StarFromDelta(k, r[Rab], r[Rbc], r[Rca]); };
         if (!solve(Ra, star, StarSolved))
             return;
     }
     if (!Complete(r, Rab) || SolvedField == DeltaSolved) {
         if (!Complete(r, Ra))
             return;
-        solve(Rab, [&](int k) { return DeltaFromStar(k, r[Ra], r[Rb], r[Rc]); }, DeltaSolved);
+        solve(Rab, [&](int k) { return engineering::DeltaFromStar(k, r[Ra], r[Rb], r[Rc]); }, DeltaSolved);
     }
 }
 

@@ -25,7 +25,7 @@ public:
 
     void registerRoutes(controls::RouteTables& routes) override;
 
-    void Compute(QObject* sender);
+    void Compute();
     void Clear();
 
 private:

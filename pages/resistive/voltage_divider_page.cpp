@@ -1,6 +1,7 @@
 #include "pages/resistive/voltage_divider_page.h"
 
 #include "controls/radio_group.h"
+#include "engineering/resistive_circuits.h"
 #include "values/checked_math.h"
 #include "values/field.h"
 #include "values/number_text.h"
@@ -77,7 +78,7 @@ void VoltageDividerPage::ReadFields()
     U = values::ReadWithUnit(ui->R1R2EUIU, ui->R1R2EUIUCB, UnitKind::U, kU);
     Rn = values::ReadWithUnit(ui->R1R2EUIRn, ui->R1R2EUIRnCB, UnitKind::R, kRn);
     I = values::ReadWithUnit(ui->R1R2EUII, ui->R1R2EUIICB, UnitKind::I, kI);
-    if (Mode() == LoadMode::NoLoad) {
+    if (Mode() == LoadMode::None) {
         Rn = 0;
         I = 0;
     }
@@ -98,117 +99,82 @@ void VoltageDividerPage::Compute()
         return;
     if (Entered(U, OutputU) && !SolveOutput())
         return;
-    if (Mode() != LoadMode::NoLoad && (I == 0 || Rn == 0 || SolvedField == Load) && !SolveLoad())
+    if (Mode() != LoadMode::None && (I == 0 || Rn == 0 || SolvedField == Load) && !SolveLoad())
         return;
     ShowInformation();
 }
 
-bool VoltageDividerPage::SolveSource()
+engineering::Divider VoltageDividerPage::Circuit() const
 {
-    const Real r1 = R1, r2 = R2, u = U, i = I, rn = Rn;
+    return {E, R1, R2, U, I, Rn};
+}
+
+bool VoltageDividerPage::LoadGiven() const
+{
     switch (Mode()) {
     case LoadMode::ByCurrent:
-        if (!(R1 > 0 && R2 > 0 && U > 0 && I > 0))
-            return false;
-        return Accept(SourceE, ui->R1R2EUIE, E, kE, [&] { return checked::Div(r1 * (u + r2 * i) + r2 * u, r2); });
+        return I > 0;
     case LoadMode::ByResistance:
-        if (!(Rn > 0 && R1 > 0 && U > 0 && R2 > 0))
-            return false;
-        return Accept(SourceE, ui->R1R2EUIE, E, kE,
-                      [&] { return checked::Div(u * rn * (r1 + r2) + r2 * r1 * u, r2 * rn); });
-    case LoadMode::NoLoad:
-        if (!(R1 > 0 && R2 > 0 && U > 0))
-            return false;
-        return Accept(SourceE, ui->R1R2EUIE, E, kE, [&] { return checked::Div(u * (r1 + r2), r2); });
+        return Rn > 0;
+    case LoadMode::None:
+        break;
     }
-    return false;
+    return true;
+}
+
+// Each block needs the fields its formula reads to be positive, and a
+// source above the output wherever a resistor is sought.
+bool VoltageDividerPage::SolveSource()
+{
+    if (!(R1 > 0 && R2 > 0 && U > 0 && LoadGiven()))
+        return false;
+    return Accept(SourceE, ui->R1R2EUIE, E, kE, [&] { return engineering::DividerSource(Mode(), Circuit()); });
 }
 
 bool VoltageDividerPage::SolveUpperResistor()
 {
-    const Real e = E, u = U, r2 = R2, rn = Rn, i = I;
-    switch (Mode()) {
-    case LoadMode::ByCurrent:
-        if (!(R2 > 0 && E > 0 && U > 0 && I > 0 && E > U))
-            return false;
-        return AcceptResistance(UpperR1, ui->R1R2EUIR1, R1, kR1, r2 * (e - u), u + r2 * i, u + r2 * i);
-    case LoadMode::ByResistance:
-        if (!(Rn > 0 && R2 > 0 && U > 0 && E > 0 && E > U))
-            return false;
-        return AcceptResistance(UpperR1, ui->R1R2EUIR1, R1, kR1, r2 * (e - u) * rn, u * (r2 + rn), u * (r2 + rn));
-    case LoadMode::NoLoad:
-        if (!(R2 > 0 && E > 0 && U > 0 && E > U))
-            return false;
-        return AcceptResistance(UpperR1, ui->R1R2EUIR1, R1, kR1, r2 * (e - u), u, u);
-    }
-    return false;
+    if (!(R2 > 0 && E > 0 && U > 0 && LoadGiven() && E > U))
+        return false;
+    return AcceptResistance(UpperR1, ui->R1R2EUIR1, R1, kR1, engineering::DividerUpper);
 }
 
 bool VoltageDividerPage::SolveLowerResistor()
 {
-    const Real e = E, u = U, r1 = R1, rn = Rn, i = I;
-    switch (Mode()) {
-    case LoadMode::ByCurrent:
-        if (!(R1 > 0 && E > 0 && U > 0 && I > 0 && E > U))
-            return false;
-        return AcceptResistance(LowerR2, ui->R1R2EUIR2, R2, kR2, r1 * u, e - u - r1 * i, e + u + r1 * i);
-    case LoadMode::ByResistance:
-        if (!(Rn > 0 && R1 > 0 && U > 0 && E > 0 && E > U))
-            return false;
-        return AcceptResistance(LowerR2, ui->R1R2EUIR2, R2, kR2, u * r1 * rn, (e - u) * rn - r1 * u,
-                                e * rn + u * rn + r1 * u);
-    case LoadMode::NoLoad:
-        if (!(R1 > 0 && E > 0 && U > 0 && E > U))
-            return false;
-        return AcceptResistance(LowerR2, ui->R1R2EUIR2, R2, kR2, r1 * u, e - u, e + u);
-    }
-    return false;
+    if (!(R1 > 0 && E > 0 && U > 0 && LoadGiven() && E > U))
+        return false;
+    return AcceptResistance(LowerR2, ui->R1R2EUIR2, R2, kR2, engineering::DividerLower);
 }
 
 bool VoltageDividerPage::SolveOutput()
 {
-    const Real r1 = R1, r2 = R2, e = E, i = I, rn = Rn;
-    switch (Mode()) {
-    case LoadMode::ByCurrent:
-        if (!(R1 > 0 && E > 0 && R2 > 0 && I > 0))
-            return false;
+    if (!(R1 > 0 && E > 0 && R2 > 0 && LoadGiven()))
+        return false;
+    if (Mode() == LoadMode::ByCurrent && engineering::LoadDrainsUpper(Circuit())) {
         // The load takes all that R1 lets through, or more: no output voltage
         // and no load resistance fit.
-        if (e <= i * r1 || checked::CancelsOut(e - i * r1, e + i * r1)) {
-            values::ShowUnsolvable(ui->R1R2EUIU, QStringLiteral("Нет решения: ток I должен быть меньше E / R1"));
-            values::ShowUnsolvable(ui->R1R2EUIRn, kNotPositive);
-            return false;
-        }
-        return Accept(OutputU, ui->R1R2EUIU, U, kU, [&] { return checked::Div(e * r2 - i * r1 * r2, r1 + r2); });
-    case LoadMode::ByResistance:
-        if (!(Rn > 0 && R1 > 0 && R2 > 0 && E > 0))
-            return false;
-        return Accept(OutputU, ui->R1R2EUIU, U, kU,
-                      [&] { return checked::Div(e * r2 * rn, (r1 + r2) * rn + r1 * r2); });
-    case LoadMode::NoLoad:
-        if (!(R1 > 0 && E > 0 && R2 > 0))
-            return false;
-        return Accept(OutputU, ui->R1R2EUIU, U, kU, [&] { return checked::Div(e * r2, r1 + r2); });
+        values::ShowUnsolvable(ui->R1R2EUIU, QStringLiteral("Нет решения: ток I должен быть меньше E / R1"));
+        values::ShowUnsolvable(ui->R1R2EUIRn, kNotPositive);
+        return false;
     }
-    return false;
+    return Accept(OutputU, ui->R1R2EUIU, U, kU, [&] { return engineering::DividerOutput(Mode(), Circuit()); });
 }
 
 bool VoltageDividerPage::SolveLoad()
 {
     if (!(R1 > 0 && R2 > 0 && E > 0 && U > 0 && E > U))
         return false;
-    // What R1 brings beyond what R2 takes; a remainder within rounding of 0
-    // is no load current at all.
-    const Real left = Real(R2) * E - Real(U) * (Real(R1) + R2);
-    if (checked::CancelsOut(left, Real(R2) * E + Real(U) * (Real(R1) + R2)))
-        return false;
+    std::optional<Real> current;
     Solution solvedI{};
-    if (!values::SolveInto(ui->R1R2EUII, [&] { solvedI = Checked(checked::Div(left, Real(R1) * R2), kI); }))
-        return false;
-    if (!(solvedI.value > 0))
+    const bool computed = values::SolveInto(ui->R1R2EUII, [&] {
+        current = engineering::DividerLoadCurrent(Circuit());
+        if (current)
+            solvedI = Checked(*current, kI);
+    });
+    if (!computed || !current || !(solvedI.value > 0))
         return false;
     Solution solvedRn{};
-    if (!values::SolveInto(ui->R1R2EUIRn, [&] { solvedRn = Checked(checked::Div(U, solvedI.value), kRn); }))
+    if (!values::SolveInto(ui->R1R2EUIRn,
+                           [&] { solvedRn = Checked(engineering::OhmResistance(U, solvedI.value), kRn); }))
         return false;
     ui->R1R2EUIRG1->setEnabled(false);
     I = solvedI.value;
@@ -220,20 +186,20 @@ bool VoltageDividerPage::SolveLoad()
 }
 
 bool VoltageDividerPage::AcceptResistance(Field field, QLineEdit* edit, double& target, double factor,
-                                          Real numerator, Real denominator, Real magnitudes)
+                                          ResistanceFormula formula)
 {
-    if (checked::CancelsOut(denominator, magnitudes)) {
+    std::optional<Real> value;
+    if (!values::SolveInto(edit, [&] { value = formula(Mode(), Circuit()); }))
+        return false;
+    if (!value) {
         values::ShowUnsolvable(edit, QStringLiteral("Нет решения: сопротивление получается бесконечно большим"));
         return false;
     }
-    Real value = 0;
-    if (!values::SolveInto(edit, [&] { value = checked::Div(numerator, denominator); }))
-        return false;
-    if (!(value > 0)) {
+    if (!(*value > 0)) {
         values::ShowUnsolvable(edit, kNotPositive);
         return false;
     }
-    return Accept(field, edit, target, factor, [value] { return value; });
+    return Accept(field, edit, target, factor, [resistance = *value] { return resistance; });
 }
 
 // The block's result is shown together with the load field that follows
@@ -252,7 +218,7 @@ bool VoltageDividerPage::Accept(Field field, QLineEdit* edit, double& target, do
     switch (Mode()) {
     case LoadMode::ByCurrent:
         follower = ui->R1R2EUIRn;
-        if (!values::SolveInto(follower, [&] { follows = Checked(checked::Div(u, I), kRn); }))
+        if (!values::SolveInto(follower, [&] { follows = Checked(engineering::OhmResistance(u, I), kRn); }))
             return false;
         if (!(follows.value > 0)) {
             values::ShowUnsolvable(follower, kNotPositive);
@@ -261,10 +227,10 @@ bool VoltageDividerPage::Accept(Field field, QLineEdit* edit, double& target, do
         break;
     case LoadMode::ByResistance:
         follower = ui->R1R2EUII;
-        if (!values::SolveInto(follower, [&] { follows = Checked(checked::Div(u, Rn), kI); }))
+        if (!values::SolveInto(follower, [&] { follows = Checked(engineering::OhmCurrent(u, Rn), kI); }))
             return false;
         break;
-    case LoadMode::NoLoad:
+    case LoadMode::None:
         break;
     }
 
@@ -280,20 +246,19 @@ bool VoltageDividerPage::Accept(Field field, QLineEdit* edit, double& target, do
 
 void VoltageDividerPage::ShowInformation()
 {
-    // Rp: R2 in parallel with the load. Each figure that cannot be formed
-    // turns its label red; the others are shown.
-    const auto rp = [&] { return checked::Div(Real(R2) * U, Real(U) + Real(R2) * I); };
-    const auto inputResistance = [&] { return checked::Finite(rp() + R1); };
-    const auto inputPower = [&] { return checked::Div(Real(E) * E, inputResistance()); };
-    const auto outputPower = [&] { return Real(I) * U; };
+    // Each figure that cannot be formed turns its label red; the others are shown.
+    using namespace engineering;
+    const auto inputResistance = [&] { return DividerInputResistance(Circuit()); };
+    const auto inputPower = [&] { return PowerOfVoltage(E, inputResistance()); };
+    const auto outputPower = [&] { return Power(U, I); };
     const std::array labels = Labels();
-    ShowFigure(labels[0], [&] { return checked::Div((Real(E) - U) * (Real(E) - U), R1); });
-    ShowFigure(labels[1], [&] { return checked::Div(Real(U) * U, R2); });
+    ShowFigure(labels[0], [&] { return PowerOfVoltage(Real(E) - U, R1); });
+    ShowFigure(labels[1], [&] { return PowerOfVoltage(U, R2); });
     ShowFigure(labels[2], inputPower);
     ShowFigure(labels[3], outputPower);
-    ShowFigure(labels[4], [&] { return checked::Div(outputPower() * 100, inputPower()); });
+    ShowFigure(labels[4], [&] { return EfficiencyPercent(outputPower(), inputPower()); });
     ShowFigure(labels[5], inputResistance);
-    ShowFigure(labels[6], [&] { return checked::Div(E, inputResistance()); });
+    ShowFigure(labels[6], [&] { return OhmCurrent(E, inputResistance()); });
 }
 
 std::array<QLineEdit*, 6> VoltageDividerPage::Edits() const
@@ -321,7 +286,7 @@ void VoltageDividerPage::OnOptionChange()
         ui->R1R2EUII->setReadOnly(true);
         ui->R1R2EUIRn->setReadOnly(false);
         break;
-    case LoadMode::NoLoad:
+    case LoadMode::None:
         for (QWidget* control : std::initializer_list<QWidget*>{ui->R1R2EUIRn, ui->R1R2EUII, ui->R1R2EUIRnCB,
                                                                  ui->R1R2EUIICB})
             control->setEnabled(false);

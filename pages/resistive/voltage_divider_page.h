@@ -1,12 +1,13 @@
 #pragma once
 
 #include "controls/page.h"
-#include "values/checked_math.h"
+#include "engineering/resistive_circuits.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -29,7 +30,8 @@ public:
     void registerRoutes(controls::RouteTables& routes) override;
 
 private:
-    enum class LoadMode { ByCurrent = 0, ByResistance = 1, NoLoad = 2 };
+    // In the order of the items of R1R2EUIRG1.
+    using LoadMode = engineering::DividerLoad;
     enum Field : std::uint8_t { None = 0, SourceE = 1, UpperR1 = 2, LowerR2 = 3, OutputU = 4, Load = 5 };
 
     void Compute();
@@ -39,20 +41,24 @@ private:
 
     LoadMode Mode() const;
     void ReadFields();
+    // The divider as the fields hold it, in base units.
+    engineering::Divider Circuit() const;
+    // The load quantity the mode takes as input is positive (always, without a load).
+    bool LoadGiven() const;
     bool Entered(double value, Field field) const { return value == 0 || SolvedField == field; }
     bool SolveSource();
     bool SolveUpperResistor();
     bool SolveLowerResistor();
     bool SolveOutput();
     bool SolveLoad();
-    // A resistance is a result only when its denominator is more than
-    // rounding noise and the quotient is positive; otherwise the field turns red.
-    bool AcceptResistance(Field field, QLineEdit* edit, double& target, double factor, values::Real numerator,
-                          values::Real denominator, values::Real magnitudes);
+    // A resistance is a result only when it is finite and positive;
+    // otherwise the field turns red.
+    using ResistanceFormula = std::optional<engineering::Real> (*)(LoadMode, const engineering::Divider&);
+    bool AcceptResistance(Field field, QLineEdit* edit, double& target, double factor, ResistanceFormula formula);
     // Stores a solved value, shows it and lets the load field follow; false
     // when one of them cannot be computed.
     bool Accept(Field field, QLineEdit* edit, double& target, double factor,
-                const std::function<values::Real()>& compute);
+                const std::function<engineering::Real()>& compute);
     void ShowInformation();
     std::array<QLineEdit*, 6> Edits() const;
     std::array<QLabel*, 7> Labels() const;

@@ -1,6 +1,7 @@
 #include "pages/resistive/voltmeter_page.h"
 
-#include "values/checked_math.h"
+#include "engineering/meter_ranges.h"
+#include "engineering/resistive_circuits.h"
 #include "values/field.h"
 #include "values/pictures.h"
 
@@ -10,9 +11,7 @@
 
 namespace pages {
 
-using values::Real;
 using values::UnitKind;
-namespace checked = values::checked;
 
 VoltmeterPage::VoltmeterPage(QWidget* parent) : Page(parent), ui(std::make_unique<Ui::VoltmeterPage>())
 {
@@ -56,7 +55,7 @@ void VoltmeterPage::Compute()
     if (E == 0 || rangeState_ == RangeVoltage) {
         if (!(R > 0))
             return;
-        const auto value = SolveField(ui->RoE, kE, [&] { return Real(R) * Iu + Uu; });
+        const auto value = SolveField(ui->RoE, kE, [&] { return engineering::VoltmeterRange(Iu, Uu, R); });
         if (!value)
             return;
         E = *value;
@@ -69,7 +68,7 @@ void VoltmeterPage::Compute()
     if (!(E > 0))
         return;
     if (E > Uu) {
-        const auto value = SolveField(ui->RoR, kR, [&] { return checked::Div(Real(E) - Uu, Iu); });
+        const auto value = SolveField(ui->RoR, kR, [&] { return engineering::VoltmeterSeries(Iu, Uu, E); });
         if (!value)
             return;
         R = *value;
@@ -94,17 +93,17 @@ bool VoltmeterPage::CompleteMeter()
         return value.has_value();
     };
     if (Ru == 0 || meterState_ == MeterResistance) {
-        if (!(Uu > 0 && Iu > 0) || !solve(ui->RoRu, Ru, kRu, [&] { return checked::Div(Uu, Iu); }))
+        if (!(Uu > 0 && Iu > 0) || !solve(ui->RoRu, Ru, kRu, [&] { return engineering::OhmResistance(Uu, Iu); }))
             return false;
         meterState_ = MeterResistance;
     }
     if (Iu == 0 || meterState_ == MeterCurrent) {
-        if (!(Uu > 0 && Ru > 0) || !solve(ui->RoIu, Iu, kIu, [&] { return checked::Div(Uu, Ru); }))
+        if (!(Uu > 0 && Ru > 0) || !solve(ui->RoIu, Iu, kIu, [&] { return engineering::OhmCurrent(Uu, Ru); }))
             return false;
         meterState_ = MeterCurrent;
     }
     if (Uu == 0 || meterState_ == MeterVoltage) {
-        if (!(Iu > 0 && Ru > 0) || !solve(ui->RoUu, Uu, kUu, [&] { return Real(Iu) * Ru; }))
+        if (!(Iu > 0 && Ru > 0) || !solve(ui->RoUu, Uu, kUu, [&] { return engineering::OhmVoltage(Iu, Ru); }))
             return false;
         meterState_ = MeterVoltage;
     }
@@ -113,8 +112,8 @@ bool VoltmeterPage::CompleteMeter()
 
 void VoltmeterPage::ShowReadouts()
 {
-    ShowFigure(ui->RoLabel2, [&] { return Real(Iu) * Iu * R; });
-    ShowFigure(ui->RoLabel4, [&] { return Real(Iu) * R; });
+    ShowFigure(ui->RoLabel2, [&] { return engineering::PowerOfCurrent(Iu, R); });
+    ShowFigure(ui->RoLabel4, [&] { return engineering::OhmVoltage(Iu, R); });
 }
 
 void VoltmeterPage::Clear()
