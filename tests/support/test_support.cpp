@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/page_catalog.h"
 #include "controls/radio_group.h"
+#include "values/field.h"
 #include "values/number_text.h"
 
 #include <QAbstractItemView>
@@ -140,6 +141,13 @@ bool SameDigits(double a, double b, int digits)
 double Shown(const QLineEdit* edit)
 {
     return values::ParseNumber(edit->text());
+}
+
+QString Reason(const QWidget* control)
+{
+    const auto* edit = qobject_cast<const QLineEdit*>(control);
+    const QColor colour = edit ? Background(edit) : FontColour(control);
+    return colour == values::InvalidColour ? control->toolTip() : QString();
 }
 
 } // namespace testing

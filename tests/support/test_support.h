@@ -78,6 +78,10 @@ void Choose(QComboBox* combo, const QString& itemText);
 // Clicks the item of a radio group.
 void ClickItem(QGroupBox* group, int index);
 
+// What a red field or label says in its tooltip; empty while it is not red
+// (a computed field's tooltip then tells its value instead).
+QString Reason(const QWidget* control);
+
 // Colour of an edit's background.
 QColor Background(const QLineEdit* edit);
 QColor FontColour(const QWidget* label);
