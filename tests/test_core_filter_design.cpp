@@ -76,7 +76,7 @@ void CoreFilterDesignTest::standardValues_data()
     QTest::addColumn<double>("percent");
     QTest::newRow("70 Ω E12 → 68 Ω") << 70.0 << ESeries::E12 << 68.0 << 82.0 << 68.0 << -2.857;
     QTest::newRow("70 Ω E96 → 69.8 Ω") << 70.0 << ESeries::E96 << 69.8 << 71.5 << 69.8 << -0.286;
-    QTest::newRow("70 Ω E48 nearer by ratio above") << 70.0 << ESeries::E48 << 68.1 << 71.5 << 71.5 << 2.143;
+    QTest::newRow("1.55 kΩ E3 → 2.2 kΩ by ratio, not by difference") << 1.55e3 << ESeries::E3 << 1e3 << 2.2e3 << 2.2e3 << 41.935;
     QTest::newRow("2533.03 pF E24 → 2.4 nF") << 2533.03e-12 << ESeries::E24 << 2.4e-9 << 2.7e-9 << 2.4e-9 << -5.252;
     QTest::newRow("2533.03 pF E96 → 2.55 nF") << 2533.03e-12 << ESeries::E96 << 2.49e-9 << 2.55e-9 << 2.55e-9 << 0.670;
     QTest::newRow("E24 has no 2.6, though 10^(10/24) rounds to it") << 2.6e3 << ESeries::E24 << 2.4e3 << 2.7e3 << 2.7e3 << 3.846;
@@ -149,6 +149,7 @@ void CoreFilterDesignTest::pairs()
     }));
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         QVERIFY(std::abs(pairs[i].deviationPercent) <= 0.5L);
+        QVERIFY((connection == Connection::InSeries) == (pairs[i].first >= pairs[i].second) || pairs[i].first == pairs[i].second);
         QVERIFY(i == 0 || std::abs(pairs[i - 1].deviationPercent) <= std::abs(pairs[i].deviationPercent));
     }
 }
@@ -190,6 +191,8 @@ void CoreFilterDesignTest::lossAtFrequency_data()
     const Real bandCentre = std::sqrt(3.5L * 3.8L) * M;
     const Ladder coil{50, 50, {{Place::Series, Parts::Inductor, 100 / (TwoPi * M), 0}}};
     QTest::newRow("series coil of 100 Ω: |1 + j|² → 3.01 dB") << coil << 1e6 << 3.0103 << 1e-4;
+    const Ladder shorted{50, 50, {{Place::Shunt, Parts::SeriesLC, 1 / TwoPi, 1 / TwoPi}}}; // ωL = 1/ωC at 1 Hz exactly
+    QTest::newRow("shunt LC at its exact resonance shorts the line") << shorted << 1.0 << double(kLossCeilingDb) << 1e-9;
     QTest::newRow("one shunt C at 10 fc: 10·lg(1 + 10²)") << Designed(LowPass(Response::Butterworth, 1)) << 300e6 << 20.0432 << 1e-4;
     QTest::newRow("Butterworth 3 at fc") << Designed(LowPass(Response::Butterworth, 3)) << 30e6 << 3.0103 << 1e-4;
     QTest::newRow("Butterworth 3 at 2 fc: 10·lg 65") << Designed(LowPass(Response::Butterworth, 3)) << 60e6 << 18.1291 << 1e-4;
