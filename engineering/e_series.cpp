@@ -53,23 +53,20 @@ Table TableOf(ESeries series)
     return {kE192, 1, 3};
 }
 
-// digits · 10^exponent, dividing by an exact power of ten for negative
-// exponents so that 68 · 10^−12 is the nearest number to 68 pF.
-Real Scaled(int digits, int exponent)
-{
-    const Real power = std::pow(10.0L, std::abs(exponent));
-    return exponent >= 0 ? digits * power : digits / power;
-}
-
 // Calls visit(standard value) for the series' values of decades first…last
 // (a decade d holds the values from 10^d up to 10^(d+1)).
 template <class Visit>
 void ForEachValue(ESeries series, int first, int last, Visit&& visit)
 {
     const Table table = TableOf(series);
-    for (int decade = first; decade <= last; ++decade)
+    for (int decade = first; decade <= last; ++decade) {
+        // Dividing by an exact power of ten for negative exponents makes
+        // 68 · 10^−12 the nearest number to 68 pF.
+        const int exponent = decade - table.places + 1;
+        const Real power = std::pow(10.0L, std::abs(exponent));
         for (std::size_t i = 0; i < table.digits.size(); i += table.stride)
-            visit(Scaled(table.digits[i], decade - table.places + 1));
+            visit(exponent >= 0 ? table.digits[i] * power : table.digits[i] / power);
+    }
 }
 
 int DecadeOf(Real value)
