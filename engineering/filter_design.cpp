@@ -1,9 +1,11 @@
 #include "engineering/filter_design.h"
 
 #include "engineering/constants.h"
+#include "engineering/errors.h"
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace engineering::filter {
 
@@ -50,28 +52,34 @@ Branch Transform(Real g, Place place, const Spec& spec)
 {
     const Real r = spec.impedance;
     const bool shunt = place == Place::Shunt;
+    const Real w = TwoPi * spec.f1;
     const Real w0Squared = TwoPi * TwoPi * spec.f1 * spec.f2;
     const Real band = TwoPi * (spec.f2 - spec.f1);
-    const Real w = TwoPi * spec.f1;
     Branch branch{place, Parts::Inductor};
     switch (spec.kind) {
     case Kind::LowPass:
-        branch.parts = shunt ? Parts::Capacitor : Parts::Inductor;
-        (shunt ? branch.capacitance : branch.inductance) = shunt ? g / (r * w) : g * r / w;
+        if (shunt)
+            branch = {place, Parts::Capacitor, 0, g / (r * w)};
+        else
+            branch = {place, Parts::Inductor, g * r / w, 0};
         break;
     case Kind::HighPass:
-        branch.parts = shunt ? Parts::Inductor : Parts::Capacitor;
-        (shunt ? branch.inductance : branch.capacitance) = shunt ? r / (w * g) : 1 / (w * g * r);
+        if (shunt)
+            branch = {place, Parts::Inductor, r / (w * g), 0};
+        else
+            branch = {place, Parts::Capacitor, 0, 1 / (w * g * r)};
         break;
     case Kind::BandPass:
-        branch.parts = shunt ? Parts::ParallelLC : Parts::SeriesLC;
-        branch.capacitance = shunt ? g / (r * band) : band / (w0Squared * g * r);
-        branch.inductance = shunt ? r * band / (w0Squared * g) : g * r / band;
+        if (shunt)
+            branch = {place, Parts::ParallelLC, r * band / (w0Squared * g), g / (r * band)};
+        else
+            branch = {place, Parts::SeriesLC, g * r / band, band / (w0Squared * g * r)};
         break;
     case Kind::BandStop:
-        branch.parts = shunt ? Parts::SeriesLC : Parts::ParallelLC;
-        branch.capacitance = shunt ? g * band / (r * w0Squared) : 1 / (g * r * band);
-        branch.inductance = shunt ? r / (g * band) : g * r * band / w0Squared;
+        if (shunt)
+            branch = {place, Parts::SeriesLC, r / (g * band), g * band / (r * w0Squared)};
+        else
+            branch = {place, Parts::ParallelLC, g * r * band / w0Squared, 1 / (g * r * band)};
         break;
     }
     checked::Finite(branch.inductance);
@@ -104,6 +112,8 @@ std::optional<InputError> CheckSpec(const Spec& spec)
 
 std::vector<Real> PrototypeValues(Response response, int order, Real rippleDb)
 {
+    if (order < 1 || order > kMaxOrder)
+        throw ArithmeticError(QStringLiteral("Порядок фильтра — целое число от 1 до 11"));
     const int n = order;
     std::vector<Real> g(static_cast<std::size_t>(n) + 1, 1.0L);
     // sin((2k−1)π/2n): the Butterworth poles' angles, which Chebyshev shares.

@@ -73,7 +73,8 @@ std::optional<InputError> CheckSpec(const Spec& spec);
 
 // g1 … gn of the normalised low-pass prototype (source 1 Ω, 1 rad/s) and
 // g(n+1), the load (1 except for an even-order Chebyshev). For a valid order
-// and, for Chebyshev, a positive ripple.
+// and, for Chebyshev, a positive ripple; raises ArithmeticError for an order
+// out of 1 … kMaxOrder.
 std::vector<Real> PrototypeValues(Response response, int order, Real rippleDb);
 
 // The whole synthesis. Raises ArithmeticError only where valid inputs give
