@@ -22,9 +22,17 @@ constexpr char kUnsolvable[] = "unsolvable";
 constexpr char kColourBefore[] = "colourBeforeUnsolvable";
 constexpr char kTipBefore[] = "toolTipBeforeUnsolvable";
 
+// Looked up among the control's own properties only: asking property() by
+// name first searches the class's declared properties, which costs more than
+// the rest of clearing a field that was never red.
+bool MarkedUnsolvable(const QObject* control)
+{
+    return control->dynamicPropertyNames().contains(kUnsolvable) && control->property(kUnsolvable).toBool();
+}
+
 void RememberLook(QWidget* control, const QColor& colour)
 {
-    if (control->property(kUnsolvable).toBool())
+    if (MarkedUnsolvable(control))
         return;
     control->setProperty(kUnsolvable, true);
     control->setProperty(kColourBefore, colour);
@@ -34,7 +42,7 @@ void RememberLook(QWidget* control, const QColor& colour)
 // Forgets the unsolvable state; returns the colour the control had before it.
 std::optional<QColor> ForgetLook(QWidget* control)
 {
-    if (!control->property(kUnsolvable).toBool())
+    if (!MarkedUnsolvable(control))
         return std::nullopt;
     const QColor colour = control->property(kColourBefore).value<QColor>();
     control->setToolTip(control->property(kTipBefore).toString());
@@ -46,7 +54,16 @@ std::optional<QColor> ForgetLook(QWidget* control)
 
 void PaintField(QLineEdit* edit, const QColor& colour)
 {
-    QPalette palette = edit->palette();
+    // A field that already has this colour of its own in every state keeps its
+    // palette: setting it again re-resolves the whole palette for nothing.
+    const QPalette& current = edit->palette();
+    const auto alreadySet = [&](QPalette::ColorGroup group) {
+        const QBrush& brush = current.brush(group, QPalette::Base);
+        return current.isBrushSet(group, QPalette::Base) && brush.style() == Qt::SolidPattern && brush.color() == colour;
+    };
+    if (alreadySet(QPalette::Active) && alreadySet(QPalette::Inactive) && alreadySet(QPalette::Disabled))
+        return;
+    QPalette palette = current;
     palette.setColor(QPalette::Base, colour);
     edit->setPalette(palette);
 }
@@ -229,7 +246,7 @@ void ClearUnsolvable(QLabel* label)
 
 bool IsUnsolvable(const QWidget* control)
 {
-    return control->property(kUnsolvable).toBool();
+    return MarkedUnsolvable(control);
 }
 
 } // namespace values

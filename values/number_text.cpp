@@ -66,48 +66,63 @@ QString FormatNumber(double value, QChar decimalSeparator)
         return QStringLiteral("0");
 
     // 15 significant digits, correctly rounded: d.dddddddddddddde±X
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+    char scientific[32];
+    const auto result = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
                                       std::chars_format::scientific, 14);
-    const std::string scientific(buffer, result.ptr);
-    const auto ePos = scientific.find('e');
-    std::string digits = scientific.substr(0, 1) + scientific.substr(2, ePos - 2);
-    const int exponent = std::stoi(scientific.substr(ePos + 1));
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    const char* const ePos = std::find(scientific, result.ptr, 'e');
+    char digits[16];
+    std::size_t count = 0;
+    digits[count++] = scientific[0];
+    for (const char* p = scientific + 2; p < ePos; ++p)
+        digits[count++] = *p;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+    int exponent = 0;
+    std::from_chars(ePos + (ePos[1] == '+' ? 2 : 1), result.ptr, exponent);
 
-    QString text;
+    // Built in one buffer: results are shown on every keystroke.
+    char16_t text[48];
+    std::size_t size = 0;
+    const auto put = [&](char16_t ch) { text[size++] = ch; };
+    const auto putDigits = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i)
+            put(static_cast<char16_t>(digits[i]));
+    };
     if (value < 0)
-        text += u'-';
+        put(u'-');
     const int digitsBeforePoint = exponent + 1;
     if (digitsBeforePoint >= -3 && digitsBeforePoint <= 15) {
         if (exponent >= 0) {
             const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
-            if (digits.size() <= whole) {
-                text += QString::fromLatin1(digits.data(), static_cast<qsizetype>(digits.size()));
-                text += QString(static_cast<qsizetype>(whole - digits.size()), u'0');
+            if (count <= whole) {
+                putDigits(0, count);
+                for (std::size_t i = count; i < whole; ++i)
+                    put(u'0');
             } else {
-                text += QString::fromLatin1(digits.data(), static_cast<qsizetype>(whole));
-                text += decimalSeparator;
-                text += QString::fromLatin1(digits.data() + whole,
-                                            static_cast<qsizetype>(digits.size() - whole));
+                putDigits(0, whole);
+                put(decimalSeparator.unicode());
+                putDigits(whole, count);
             }
         } else {
-            text += u'0';
-            text += decimalSeparator;
-            text += QString(-exponent - 1, u'0');
-            text += QString::fromLatin1(digits.data(), static_cast<qsizetype>(digits.size()));
+            put(u'0');
+            put(decimalSeparator.unicode());
+            for (int i = 0; i < -exponent - 1; ++i)
+                put(u'0');
+            putDigits(0, count);
         }
     } else {
-        text += QChar::fromLatin1(digits[0]);
-        if (digits.size() > 1) {
-            text += decimalSeparator;
-            text += QString::fromLatin1(digits.data() + 1, static_cast<qsizetype>(digits.size() - 1));
+        put(static_cast<char16_t>(digits[0]));
+        if (count > 1) {
+            put(decimalSeparator.unicode());
+            putDigits(1, count);
         }
-        text += u'E';
-        text += QString::number(exponent);
+        put(u'E');
+        char power[8];
+        const auto end = std::to_chars(power, power + sizeof power, exponent).ptr;
+        for (const char* p = power; p < end; ++p)
+            put(static_cast<char16_t>(*p));
     }
-    return text;
+    return QString(reinterpret_cast<const QChar*>(text), static_cast<qsizetype>(size));
 }
 
 QString FormatNumber(double value)

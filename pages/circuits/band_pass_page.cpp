@@ -3,7 +3,7 @@
 #include "ui_band_pass_page.h"
 
 #include "controls/radio_group.h"
-#include "pages/circuits/filter_math.h"
+#include "pages/circuits/store_and_show.h"
 #include "values/field.h"
 #include "values/pictures.h"
 
@@ -38,11 +38,6 @@ std::unique_ptr<Ui::BandPassPage> SetUp(QWidget* page)
 
 } // namespace
 
-bool BandPassPage::Half::owns(const QObject* control) const
-{
-    return control == cEdit || control == lEdit || control == fcEdit;
-}
-
 void BandPassPage::Half::readUnits()
 {
     using values::UnitKind;
@@ -53,14 +48,16 @@ void BandPassPage::Half::readUnits()
 
 void BandPassPage::Half::readValues()
 {
-    C = values::ReadValue(cEdit, cScale * cFactor);
-    L = values::ReadValue(lEdit, lScale * lFactor);
+    C = values::ReadValue(cEdit, cScale * cFactor());
+    L = values::ReadValue(lEdit, lScale * lFactor());
     Fc = values::ReadValue(fcEdit, fcScale);
 }
 
 bool BandPassPage::Half::solve()
 {
-    using namespace filter_math;
+    using engineering::LcFrequency;
+    using engineering::LcPartner;
+    const engineering::Real k = engineering::LcConstant(pass);
     for (QLineEdit* edit : {cEdit, lEdit, fcEdit})
         values::ClearUnsolvable(edit);
     // Valid numbers that give no answer turn the field red and end the
@@ -69,21 +66,21 @@ bool BandPassPage::Half::solve()
         if (!(L > 0 && Fc > 0))
             return false;
         solved = FieldC;
-        if (!values::SolveInto(cEdit, [&] { StoreAndShow(cEdit, C, LcElement(lcConstant, L, Fc), cScale * cFactor); }))
+        if (!values::SolveInto(cEdit, [&] { StoreAndShow(cEdit, C, LcPartner(k, L, Fc), cScale * cFactor()); }))
             return false;
     }
     if (L == 0 || solved == FieldL) {
         if (!(C > 0 && Fc > 0))
             return false;
         solved = FieldL;
-        if (!values::SolveInto(lEdit, [&] { StoreAndShow(lEdit, L, LcElement(lcConstant, C, Fc), lScale * lFactor); }))
+        if (!values::SolveInto(lEdit, [&] { StoreAndShow(lEdit, L, LcPartner(k, C, Fc), lScale * lFactor()); }))
             return false;
     }
     if (Fc == 0 || solved == FieldFc) {
         if (!(L > 0 && C > 0))
             return false;
         solved = FieldFc;
-        if (!values::SolveInto(fcEdit, [&] { StoreAndShow(fcEdit, Fc, LcCutOff(lcConstant, L, C), fcScale); }))
+        if (!values::SolveInto(fcEdit, [&] { StoreAndShow(fcEdit, Fc, LcFrequency(k, L, C), fcScale); }))
             return false;
     }
     return true;
@@ -102,8 +99,10 @@ void BandPassPage::Half::clear()
 BandPassPage::BandPassPage(QWidget* parent)
     : Page(parent),
       ui(SetUp(this)),
-      lowPass{ui->FPC1, ui->FPCBC1, ui->FPL1, ui->FPCBL1, ui->FPFc1, ui->FPCBFc1, 2.0, 1.0, filter_math::Pi},
-      highPass{ui->FPC2, ui->FPCBC2, ui->FPL2, ui->FPCBL2, ui->FPFc2, ui->FPCBFc2, 1.0, 0.5, filter_math::FourPi}
+      lowPass{ui->FPC1, ui->FPCBC1, ui->FPL1, ui->FPCBL1, ui->FPFc1, ui->FPCBFc1,
+              engineering::FilterPass::LowPass, engineering::BandLowPassHalf},
+      highPass{ui->FPC2, ui->FPCBC2, ui->FPL2, ui->FPCBL2, ui->FPFc2, ui->FPCBFc2,
+               engineering::FilterPass::HighPass, engineering::BandHighPassHalf}
 {
     QFont conditionFont(QStringLiteral("Arial Black"));
     conditionFont.setPixelSize(27);
@@ -128,11 +127,16 @@ void BandPassPage::showPictures(int typeIndex)
 
 void BandPassPage::registerRoutes(controls::RouteTables& routes)
 {
-    const auto compute = [this](QObject* sender) { Compute(sender); };
-    routes.edits.add({ui->FPC1, ui->FPL1, ui->FPFc1, ui->FPC2, ui->FPL2, ui->FPFc2}, compute);
+    const auto computeLow = [this](QObject*) { Compute(&lowPass); };
+    const auto computeHigh = [this](QObject*) { Compute(&highPass); };
+    routes.edits.add({ui->FPC1, ui->FPL1, ui->FPFc1}, computeLow);
+    routes.edits.add({ui->FPC2, ui->FPL2, ui->FPFc2}, computeHigh);
     routes.buttons.add({ui->FPButton}, [this](QObject*) { Clear(); });
-    routes.combos.add({ui->FPCBC1, ui->FPCBL1, ui->FPCBFc1, ui->FPCBC2, ui->FPCBL2, ui->FPCBFc2}, compute);
-    routes.options.add({ui->FPRG1}, compute);
+    // A C or L unit changes only the quantity its half reads; a solved half computes again.
+    routes.combos.add({ui->FPCBC1, ui->FPCBL1, ui->FPCBC2, ui->FPCBL2}, [this](QObject*) { Compute(nullptr); });
+    routes.combos.add({ui->FPCBFc1}, [this](QObject*) { OnCutOffUnitChange(ui->FPCBFc1, ui->FPCBFc2); });
+    routes.combos.add({ui->FPCBFc2}, [this](QObject*) { OnCutOffUnitChange(ui->FPCBFc2, ui->FPCBFc1); });
+    routes.options.add({ui->FPRG1}, [this](QObject*) { OnTypeChange(); });
 }
 
 int BandPassPage::filterType() const
@@ -148,7 +152,8 @@ void BandPassPage::showType()
 void BandPassPage::showConditionColour()
 {
     const bool bandPass = filterType() == BandPassType;
-    const bool broken = bandPass ? lowPass.Fc <= highPass.Fc : lowPass.Fc >= highPass.Fc;
+    const bool broken = bandPass ? !engineering::PassesBand(lowPass.Fc, highPass.Fc)
+                                 : !engineering::StopsBand(lowPass.Fc, highPass.Fc);
     values::SetLabelAlarm(ui->FPLabel3, broken);
     QString reason;
     if (broken) {
@@ -158,26 +163,28 @@ void BandPassPage::showConditionColour()
     ui->FPLabel3->setToolTip(reason);
 }
 
-void BandPassPage::Compute(QObject* sender)
+void BandPassPage::OnTypeChange()
 {
-    if (sender == ui->FPRG1) {
-        showPictures(filterType());
-        Clear();
-        return;
-    }
-    // The two cut-offs are always in the same unit.
-    if (sender == ui->FPCBFc1)
-        ui->FPCBFc2->setCurrentIndex(ui->FPCBFc1->currentIndex());
-    else if (sender == ui->FPCBFc2)
-        ui->FPCBFc1->setCurrentIndex(ui->FPCBFc2->currentIndex());
+    showPictures(filterType());
+    Clear();
+}
 
+// The two cut-offs are always in the same unit.
+void BandPassPage::OnCutOffUnitChange(QComboBox* chosen, QComboBox* follower)
+{
+    follower->setCurrentIndex(chosen->currentIndex());
+    Compute(nullptr);
+}
+
+void BandPassPage::Compute(Half* edited)
+{
     for (Half* half : {&lowPass, &highPass})
         half->readUnits();
     for (Half* half : {&lowPass, &highPass})
         half->readValues();
 
     for (Half* half : {&lowPass, &highPass}) {
-        if ((half->owns(sender) || half->solved != None) && !half->solve())
+        if ((half == edited || half->solved != None) && !half->solve())
             return;
     }
     showConditionColour();

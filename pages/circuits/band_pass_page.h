@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/page.h"
-#include "values/checked_math.h"
+#include "engineering/filter_sections.h"
 
 #include <memory>
 
@@ -37,9 +37,8 @@ private:
         QComboBox* lUnit;
         QLineEdit* fcEdit;
         QComboBox* fcUnit;
-        double lFactor;        // each of the two like coils is typed
-        double cFactor;        // each of the two like capacitors is typed
-        values::Real lcConstant;  // k of fc = 1 / (k·√(L·C))
+        engineering::FilterPass pass;
+        engineering::ElementFactors factors;  // each of two like elements is typed
         double C = 0;
         double L = 0;
         double Fc = 0;
@@ -48,7 +47,8 @@ private:
         double fcScale = 1e6;
         Field solved = None;
 
-        bool owns(const QObject* control) const;
+        double cFactor() const { return static_cast<double>(factors.capacitor); }
+        double lFactor() const { return static_cast<double>(factors.inductorOrResistor); }
         void readUnits();
         void readValues();
         // False when an entered block lacks an input: the whole computation ends.
@@ -56,8 +56,10 @@ private:
         void clear();
     };
 
-    // Edits, unit changes and the type switch all come here.
-    void Compute(QObject* sender);
+    // An edit or a unit of one half changed; a cut-off unit is shared by both halves.
+    void Compute(Half* edited);
+    void OnCutOffUnitChange(QComboBox* chosen, QComboBox* follower);
+    void OnTypeChange();
     void Clear();
     void showType();
     void showPictures(int typeIndex);

@@ -3,7 +3,7 @@
 #include "pages/circuits/extended_coil_group.h"
 #include "pages/circuits/extended_units.h"
 #include "pages/circuits/extended_wave_group.h"
-#include "values/checked_math.h"
+#include "engineering/oscillating_circuit.h"
 #include "values/field.h"
 
 #include "ui_extended_circuit_page.h"
@@ -12,12 +12,12 @@ namespace pages {
 
 namespace {
 
-using values::Real;
-namespace checked = values::checked;
+using engineering::Real;
+namespace checked = engineering::checked;
 using extended::Outcome;
 
-// 10⁶ / 2π: resonance in megahertz from picofarads and microhenries.
-constexpr Real K = 159.15494309189533577L;
+constexpr Real Picofarad = 1e-12L;
+constexpr Real Microhenry = 1e-6L;
 
 } // namespace
 
@@ -49,40 +49,37 @@ extended::UnitValue ExtendedCircuitGroup::frequency() const
     return {ui_.TS26F, fHz_};
 }
 
-void ExtendedCircuitGroup::ComputeCircuit(const QObject* control)
+void ExtendedCircuitGroup::ComputeCircuit(extended::UnitChange changed)
 {
     using namespace extended;
     for (QLineEdit* edit : {ui_.TS26C, ui_.TS26L, ui_.TS26F})
         values::ClearUnsolvable(edit);
 
-    if (control == ui_.TS26FCB)
+    if (changed == UnitChange::Frequency)
         takeFrequencyUnit();
-    if (control == ui_.TS26LCB)
+    if (changed == UnitChange::Inductance)
         takeInductanceUnit();
 
-    // The computed field is emptied so that it is computed again from the inputs.
-    EarlierTexts earlier;
-    if (QLineEdit* solved = solvedEdit()) {
-        earlier.keep(solved);
-        WriteText(solved, QStringLiteral("0"));
-    }
+    RecomputedFields earlier;
+    if (QLineEdit* solved = solvedEdit())
+        earlier.add(solved);
 
     TakeUnit(ui_.TS26CCB, CapacitancePicofarads(), kC_);
     TakeUnit(ui_.TS26LCB, InductanceMicrohenries(), kL_);
-    TakeUnit(ui_.TS26FCB, FrequencyPerMegahertz(), dF_);
-    TakeUnit(ui_.TS26FCB, FrequencyHertz(), fHz_, Hint::Keep);
+    TakeUnit(ui_.TS26FCB, FrequencyHertz(), fHz_);
 
-    c_ = values::ReadValue(ui_.TS26C);
-    l_ = values::ReadValue(ui_.TS26L);
-    f_ = values::ReadValue(ui_.TS26F);
+    c_ = earlier.read(ui_.TS26C);
+    l_ = earlier.read(ui_.TS26L);
+    f_ = earlier.read(ui_.TS26F);
 
     switch (solve()) {
     case Outcome::Missing:
         return;
     case Outcome::Unsolvable:
-        earlier.restore();
+        earlier.unsolvable();
         return;
     case Outcome::Solved:
+        earlier.solved();
         break;
     }
     handFrequencyToWave();
@@ -113,7 +110,7 @@ void ExtendedCircuitGroup::takeInductanceUnit()
     kL_ = microhenries;
     if (ui_.TS26LlCB->currentText() != ui_.TS26LCB->currentText()) {
         coil_->followInductanceUnit(ui_.TS26LCB->currentText(), inductance(), computed);
-        coil_->ComputeCoil(nullptr);
+        coil_->ComputeCoil();
     }
 }
 
@@ -136,49 +133,50 @@ void ExtendedCircuitGroup::followFrequencyUnit(const QString& unit)
     WriteUnit(ui_.TS26FCB, unit);
     double hertz = fHz_;
     TakeUnit(ui_.TS26FCB, FrequencyHertz(), hertz, Hint::Keep);
-    TakeUnit(ui_.TS26FCB, FrequencyPerMegahertz(), dF_, Hint::Keep);
     Reexpress(ui_.TS26F, fHz_, hertz);
     fHz_ = hertz;
 }
 
+void ExtendedCircuitGroup::showSolved(QLineEdit* edit, double& value, Real shown)
+{
+    value = checked::ToDouble(shown);
+    extended::ShowComputed(edit, value);
+}
+
+// Resonance in the units shown: each value goes into the formula in SI units
+// and the result comes back in the unit of its field.
 Outcome ExtendedCircuitGroup::solve()
 {
-    using extended::ShowComputed;
-    const auto megahertz = [this] { return checked::Div(f_, dF_); };
+    using namespace engineering;
+    const auto farads = [this] { return Real(c_) * kC_ * Picofarad; };
+    const auto henries = [this] { return Real(l_) * kL_ * Microhenry; };
+    const auto hertz = [this] { return Real(f_) * fHz_; };
 
     if (c_ == 0) {
         if (!(l_ > 0 && f_ > 0))
             return Outcome::Missing;
         solvedField_ = C;
-        const bool solved = values::SolveInto(ui_.TS26C, [&] {
-            const Real fMHz = megahertz();
-            c_ = checked::ToDouble(checked::Div(K * K, fMHz * fMHz * l_ * kL_ * kC_));
-            ShowComputed(ui_.TS26C, c_);
-        });
-        if (!solved)
+        if (!values::SolveInto(ui_.TS26C, [&] {
+                showSolved(ui_.TS26C, c_, checked::Div(ResonantPartner(henries(), hertz()), kC_ * Picofarad));
+            }))
             return Outcome::Unsolvable;
     }
     if (l_ == 0) {
         if (!(c_ > 0 && f_ > 0))
             return Outcome::Missing;
         solvedField_ = L;
-        const bool solved = values::SolveInto(ui_.TS26L, [&] {
-            const Real fMHz = megahertz();
-            l_ = checked::ToDouble(checked::Div(K * K, fMHz * fMHz * c_ * kL_ * kC_));
-            ShowComputed(ui_.TS26L, l_);
-        });
-        if (!solved)
+        if (!values::SolveInto(ui_.TS26L, [&] {
+                showSolved(ui_.TS26L, l_, checked::Div(ResonantPartner(farads(), hertz()), kL_ * Microhenry));
+            }))
             return Outcome::Unsolvable;
     }
     if (f_ == 0) {
         if (!(c_ > 0 && l_ > 0))
             return Outcome::Missing;
         solvedField_ = F;
-        const bool solved = values::SolveInto(ui_.TS26F, [&] {
-            f_ = checked::ToDouble(checked::Div(dF_ * K, checked::Sqrt(Real(l_) * kL_ * c_ * kC_)));
-            ShowComputed(ui_.TS26F, f_);
-        });
-        if (!solved)
+        if (!values::SolveInto(ui_.TS26F, [&] {
+                showSolved(ui_.TS26F, f_, checked::Div(ResonantFrequency(henries(), farads()), fHz_));
+            }))
             return Outcome::Unsolvable;
     }
     return Outcome::Solved;
@@ -202,7 +200,7 @@ void ExtendedCircuitGroup::handFrequencyToWave()
     } else if (!unitHanded) {
         return;
     }
-    wave_->ComputeWave(nullptr);
+    wave_->ComputeWave();
 }
 
 void ExtendedCircuitGroup::handInductanceToCoil()
@@ -215,7 +213,7 @@ void ExtendedCircuitGroup::handInductanceToCoil()
         coil_->ClearCoil(Units::Keep);
         PassQuantity(inductance(), coil_->inductance());
     } else if (PassQuantity(inductance(), coil_->inductance())) {
-        coil_->ComputeCoil(nullptr);
+        coil_->ComputeCoil();
     }
 }
 
@@ -228,7 +226,6 @@ void ExtendedCircuitGroup::ClearCircuit(extended::Units units)
         WriteUnit(ui_.TS26FCB, QStringLiteral("мГц"));
         kC_ = 1;
         kL_ = 1;
-        dF_ = 1;
         fHz_ = 1e6;
     }
     ShowEmpty(ui_.TS26C);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "engineering/checked_math.h"
 #include "pages/circuits/extended_fields.h"
 
 class QLineEdit;
-class QObject;
 class QString;
 
 namespace Ui {
@@ -24,7 +24,8 @@ public:
     explicit ExtendedCircuitGroup(Ui::ExtendedCircuitPage& ui);
     void link(ExtendedWaveGroup& wave, ExtendedCoilGroup& coil);
 
-    void ComputeCircuit(const QObject* control);
+    // A value or a unit changed; a changed L or F unit is first taken over.
+    void ComputeCircuit(extended::UnitChange changed = extended::UnitChange::None);
     void ClearCircuit(extended::Units units = extended::Units::Reset);
 
     int solvedField() const { return solvedField_; }
@@ -45,6 +46,7 @@ public:
 private:
     QLineEdit* solvedEdit() const;
     extended::Outcome solve();
+    void showSolved(QLineEdit* edit, double& value, engineering::Real shown);
     void takeFrequencyUnit();
     void takeInductanceUnit();
     void handFrequencyToWave();
@@ -54,16 +56,14 @@ private:
     ExtendedWaveGroup* wave_ = nullptr;
     ExtendedCoilGroup* coil_ = nullptr;
 
-    // Numbers in the units the combos show; the factors turn them into
-    // picofarads, microhenries and megahertz inside the formulas. Each factor
-    // is that of the unit its field's text is written in.
+    // Numbers in the units the combos show; each factor is that of the unit
+    // its field's text is written in.
     double c_ = 0;
     double l_ = 0;
     double f_ = 0;
-    double kC_ = 1;
-    double kL_ = 1;
-    double dF_ = 1;
-    double fHz_ = 1e6;  // hertz per unit of the frequency shown
+    double kC_ = 1;     // picofarads per unit
+    double kL_ = 1;     // microhenries per unit
+    double fHz_ = 1e6;  // hertz per unit
     int solvedField_ = None;
 };
 

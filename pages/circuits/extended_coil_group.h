@@ -1,11 +1,11 @@
 #pragma once
 
+#include "engineering/checked_math.h"
 #include "pages/circuits/extended_fields.h"
 
 #include <QString>
 
 class QLineEdit;
-class QObject;
 
 namespace Ui {
 class ExtendedCircuitPage;
@@ -16,9 +16,9 @@ namespace pages {
 class ExtendedCircuitGroup;
 class ExtendedWaveGroup;
 
-// "Катушка (индуктивность L)": a single-layer coil, L = 0.001·W²·D / (J/D + 0.46)
-// with D = Dк + Dп and J in millimetres, L in microhenries. Any one of W, Dк,
-// Dп, J, L follows from the others; with turn-to-turn winding J = W·Dп.
+// "Катушка (индуктивность L)": a single-layer coil in millimetres and
+// microhenries. Any one of W, Dк, Dп, J, L follows from the others; with
+// turn-to-turn winding J = W·Dп.
 class ExtendedCoilGroup {
 public:
     enum Solved { None = 0, W = 1, Dk = 2, Dp = 3, J = 4, L = 5 };
@@ -27,7 +27,8 @@ public:
     // Also takes the range label's hint, which it shows while the coil is in range.
     void link(ExtendedCircuitGroup& circuit, ExtendedWaveGroup& wave);
 
-    void ComputeCoil(const QObject* control);
+    // A value, the winding or the unit changed; a changed L unit is first taken over.
+    void ComputeCoil(extended::UnitChange changed = extended::UnitChange::None);
     void ClearCoil(extended::Units units = extended::Units::Reset);
 
     int solvedField() const { return solvedField_; }
@@ -47,7 +48,7 @@ private:
     // One block: its result into `value` and its field, or the field shows why not.
     template <class Formula>
     bool block(QLineEdit* edit, double& value, Formula&& formula);
-    bool inductanceBlock(double length);
+    bool inductanceBlock(engineering::Real length);
     void showLimits();
     void handInductanceToCircuit();
 

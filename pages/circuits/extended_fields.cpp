@@ -76,8 +76,10 @@ bool SameQuantity(const UnitValue& a, const UnitValue& b)
 
 bool PassQuantity(const UnitValue& from, const UnitValue& to)
 {
-    const auto number = NumberOf(from.edit);
-    if (from.factor == to.factor || !number) {
+    // In the same unit the text goes over as it is, and so does a text that
+    // is no number: it is reported where the field is read for its group.
+    const auto number = from.factor == to.factor ? std::nullopt : NumberOf(from.edit);
+    if (!number) {
         WriteText(to.edit, from.edit->text());
         return true;
     }
@@ -100,15 +102,36 @@ bool IsEmpty(const QLineEdit* edit)
     return number && *number == 0;
 }
 
-void EarlierTexts::keep(QLineEdit* edit)
+RecomputedFields::~RecomputedFields()
+{
+    for (const Kept& field : kept_)
+        WriteText(field.edit, QStringLiteral("0"));
+}
+
+void RecomputedFields::add(QLineEdit* edit)
 {
     kept_.push_back({edit, edit->text()});
 }
 
-void EarlierTexts::restore() const
+double RecomputedFields::read(const QLineEdit* edit, double factor) const
+{
+    for (const Kept& field : kept_) {
+        if (field.edit == edit)
+            return 0;
+    }
+    return values::ReadValue(edit, factor);
+}
+
+void RecomputedFields::solved()
+{
+    kept_.clear();
+}
+
+void RecomputedFields::unsolvable()
 {
     for (const Kept& field : kept_)
         WriteText(field.edit, field.text);
+    kept_.clear();
 }
 
 } // namespace pages::extended

@@ -20,6 +20,10 @@ void ShowEmpty(QLineEdit* edit);                        // "0" in the window col
 // silently), or inputs that give no answer (a field shows why in red).
 enum class Outcome { Solved, Missing, Unsolvable };
 
+// What a group's computation takes over first: the unit of a quantity it
+// shares with another group.
+enum class UnitChange { None, Inductance, Frequency };
+
 // The "Очистить" buttons put the units back; a group cleared because another
 // group handed it a value keeps the units the user chose.
 enum class Units { Reset, Keep };
@@ -48,13 +52,25 @@ bool Reexpress(QLineEdit* edit, double before, double after);
 // True when the edit's number is 0 (a text that is no number counts as given).
 bool IsEmpty(const QLineEdit* edit);
 
-// A group computes its results again after first writing "0" into them;
-// when the inputs then give no answer, the results get back their earlier
-// texts (the field that cannot be computed shows why in red).
-class EarlierTexts {
+// A group computes its results again from its inputs alone: its earlier
+// results count as 0 while it reads its fields. Only what the user is left to
+// see is written: "0" in each when the inputs then give no result (also when
+// a failure ends the run), nothing when results replace them, and their
+// earlier texts when the inputs give no answer (the field that cannot be
+// computed shows why in red).
+class RecomputedFields {
 public:
-    void keep(QLineEdit* edit);  // before "0" is written into it
-    void restore() const;
+    RecomputedFields() = default;
+    RecomputedFields(const RecomputedFields&) = delete;
+    RecomputedFields& operator=(const RecomputedFields&) = delete;
+    ~RecomputedFields();
+
+    void add(QLineEdit* edit);
+    // The number in the edit times the factor; 0 for an earlier result.
+    double read(const QLineEdit* edit, double factor = 1) const;
+
+    void solved();       // results replaced them
+    void unsolvable();   // they get back their earlier texts
 
 private:
     struct Kept {

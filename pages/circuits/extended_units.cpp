@@ -97,7 +97,7 @@ void TakeUnit(QComboBox* combo, const UnitTable& table, double& factor, Hint hin
         if (entry.text != text)
             continue;
         factor = entry.factor;
-        if (hint == Hint::Set)
+        if (hint == Hint::Set && combo->toolTip() != entry.hint)
             combo->setToolTip(entry.hint);
         return;
     }

@@ -3,7 +3,7 @@
 #include "pages/circuits/extended_circuit_group.h"
 #include "pages/circuits/extended_coil_group.h"
 #include "pages/circuits/extended_units.h"
-#include "values/checked_math.h"
+#include "engineering/oscillating_circuit.h"
 #include "values/field.h"
 
 #include "ui_extended_circuit_page.h"
@@ -12,12 +12,9 @@ namespace pages {
 
 namespace {
 
-using values::Real;
-namespace checked = values::checked;
+using engineering::Real;
+namespace checked = engineering::checked;
 using extended::Outcome;
-
-constexpr Real SpeedOfLight = 3e8L;        // metres per second
-constexpr Real QuarterSpeedOfLight = 7.5e7L;
 
 // One value of a block, computed into `value`; when the inputs give no
 // answer, its field shows why.
@@ -42,7 +39,7 @@ extended::UnitValue ExtendedWaveGroup::frequency() const
     return {ui_.TS26EditF, fF_};
 }
 
-void ExtendedWaveGroup::resetComputed(extended::EarlierTexts& earlier)
+void ExtendedWaveGroup::resetComputed(extended::RecomputedFields& earlier)
 {
     if (solvedField_ == None)
         return;
@@ -51,21 +48,20 @@ void ExtendedWaveGroup::resetComputed(extended::EarlierTexts& earlier)
     for (const auto& [input, edit] : fields) {
         if (input == solvedField_)
             continue;
-        earlier.keep(edit);
-        extended::WriteText(edit, QStringLiteral("0"));
+        earlier.add(edit);
     }
 }
 
-void ExtendedWaveGroup::ComputeWave(const QObject* control)
+void ExtendedWaveGroup::ComputeWave(extended::UnitChange changed)
 {
     using namespace extended;
     for (QLineEdit* edit : {ui_.TS26EditF, ui_.TS26EditT, ui_.TS26EditJ, ui_.TS26EditJ4})
         values::ClearUnsolvable(edit);
 
-    if (control == ui_.TS26CBF)
+    if (changed == UnitChange::Frequency)
         takeFrequencyUnit();
 
-    EarlierTexts earlier;
+    RecomputedFields earlier;
     resetComputed(earlier);
 
     TakeUnit(ui_.TS26CBF, FrequencyHertz(), fF_);
@@ -73,18 +69,19 @@ void ExtendedWaveGroup::ComputeWave(const QObject* control)
     TakeUnit(ui_.TS26CBJ, LengthMetres(), jJ_);
     TakeUnit(ui_.TS26CBJ4, LengthMetres(), jJ4_);
 
-    f_ = values::ReadValue(ui_.TS26EditF);
-    t_ = values::ReadValue(ui_.TS26EditT);
-    lambda_ = values::ReadValue(ui_.TS26EditJ);
-    lambda4_ = values::ReadValue(ui_.TS26EditJ4);
+    f_ = earlier.read(ui_.TS26EditF);
+    t_ = earlier.read(ui_.TS26EditT);
+    lambda_ = earlier.read(ui_.TS26EditJ);
+    lambda4_ = earlier.read(ui_.TS26EditJ4);
 
     switch (solve()) {
     case Outcome::Missing:
         return;
     case Outcome::Unsolvable:
-        earlier.restore();
+        earlier.unsolvable();
         return;
     case Outcome::Solved:
+        earlier.solved();
         break;
     }
     handFrequencyToCircuit();
@@ -115,12 +112,16 @@ void ExtendedWaveGroup::followFrequencyUnit(const QString& unit)
 
 Outcome ExtendedWaveGroup::solve()
 {
+    using namespace engineering;
     using extended::ShowComputed;
-    const auto period = [this] { return checked::Div(1, Real(f_) * fF_ * tT_); };
-    const auto wavelength = [this] { return checked::Div(SpeedOfLight, Real(f_) * fF_ * jJ_); };
-    const auto quarterWavelength = [this] { return checked::Div(QuarterSpeedOfLight, Real(f_) * fF_ * jJ4_); };
+    // Each value goes into the formulas in SI units and comes back in the
+    // unit of its field.
+    const auto hertz = [this] { return Real(f_) * fF_; };
+    const auto period = [&] { return checked::Div(Period(hertz()), tT_); };
+    const auto wavelength = [&] { return checked::Div(engineering::Wavelength(hertz()), jJ_); };
+    const auto quarterWavelength = [&] { return checked::Div(engineering::Wavelength(hertz()) / 4, jJ4_); };
     const auto frequencyOfWavelength = [this] {
-        return checked::Div(SpeedOfLight, Real(lambda_) * fF_ * jJ_);
+        return checked::Div(FrequencyOfWavelength(Real(lambda_) * jJ_), fF_);
     };
     // Shows the three values of a block once all of them have an answer.
     const auto show = [](std::initializer_list<std::pair<QLineEdit*, double>> results) {
@@ -142,7 +143,7 @@ Outcome ExtendedWaveGroup::solve()
         if (!(t_ > 0))
             return Outcome::Missing;
         solvedField_ = T;
-        const auto fromPeriod = [this] { return checked::Div(1, Real(t_) * fF_ * tT_); };
+        const auto fromPeriod = [this] { return checked::Div(FrequencyOfPeriod(Real(t_) * tT_), fF_); };
         if (!(Compute(ui_.TS26EditF, f_, fromPeriod) && Compute(ui_.TS26EditJ, lambda_, wavelength) &&
               Compute(ui_.TS26EditJ4, lambda4_, quarterWavelength)))
             return Outcome::Unsolvable;
@@ -152,7 +153,7 @@ Outcome ExtendedWaveGroup::solve()
         if (!(lambda_ > 0))
             return Outcome::Missing;
         solvedField_ = Wavelength;
-        const auto quarter = [this] { return checked::Div(Real(lambda_) * jJ_, 4 * Real(jJ4_)); };
+        const auto quarter = [this] { return checked::Div(Real(lambda_) * jJ_ / 4, jJ4_); };
         if (!(Compute(ui_.TS26EditJ4, lambda4_, quarter) && Compute(ui_.TS26EditF, f_, frequencyOfWavelength) &&
               Compute(ui_.TS26EditT, t_, period)))
             return Outcome::Unsolvable;
@@ -162,7 +163,7 @@ Outcome ExtendedWaveGroup::solve()
         if (!(lambda4_ > 0))
             return Outcome::Missing;
         solvedField_ = QuarterWavelength;
-        const auto whole = [this] { return checked::Div(Real(lambda4_) * 4 * jJ4_, jJ_); };
+        const auto whole = [this] { return checked::Div(Real(lambda4_) * jJ4_ * 4, jJ_); };
         if (!(Compute(ui_.TS26EditJ, lambda_, whole) && Compute(ui_.TS26EditF, f_, frequencyOfWavelength) &&
               Compute(ui_.TS26EditT, t_, period)))
             return Outcome::Unsolvable;
@@ -193,7 +194,7 @@ void ExtendedWaveGroup::handFrequencyToCircuit()
     } else if (!unitHanded) {
         return;
     }
-    circuit_->ComputeCircuit(nullptr);
+    circuit_->ComputeCircuit();
 }
 
 void ExtendedWaveGroup::ClearWave(extended::Units units)

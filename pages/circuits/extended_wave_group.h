@@ -2,7 +2,6 @@
 
 #include "pages/circuits/extended_fields.h"
 
-class QObject;
 class QString;
 
 namespace Ui {
@@ -25,7 +24,8 @@ public:
     explicit ExtendedWaveGroup(Ui::ExtendedCircuitPage& ui);
     void link(ExtendedCircuitGroup& circuit, ExtendedCoilGroup& coil);
 
-    void ComputeWave(const QObject* control);
+    // A value or a unit changed; a changed frequency unit is first taken over.
+    void ComputeWave(extended::UnitChange changed = extended::UnitChange::None);
     void ClearWave(extended::Units units = extended::Units::Reset);
 
     int solvedField() const { return solvedField_; }
@@ -38,7 +38,7 @@ public:
     void followFrequencyUnit(const QString& unit);
 
 private:
-    void resetComputed(extended::EarlierTexts& earlier);
+    void resetComputed(extended::RecomputedFields& earlier);
     void takeFrequencyUnit();
     extended::Outcome solve();
     void handFrequencyToCircuit();

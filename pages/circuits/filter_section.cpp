@@ -3,7 +3,7 @@
 #include "controls/labelled_edit.h"
 #include "controls/radio_group.h"
 #include "controls/route_tables.h"
-#include "pages/circuits/filter_math.h"
+#include "pages/circuits/store_and_show.h"
 #include "values/field.h"
 #include "values/pictures.h"
 #include "values/units.h"
@@ -47,15 +47,20 @@ FilterSection::FilterSection(const FilterControls& controls, const FilterKind& f
 
 void FilterSection::registerRoutes(controls::RouteTables& routes)
 {
+    // Every edit needs all three values again, so one row serves them.
     routes.edits.add({ui.c, ui.lr, ui.fc}, [this](QObject*) { Compute(); });
     routes.buttons.add({ui.clear}, [this](QObject*) { Clear(); });
-    routes.combos.add({ui.cUnit, ui.lrUnit, ui.fcUnit}, [this](QObject* combo) { OnUnitChange(combo); });
-    routes.options.add({ui.form, ui.elements}, [this](QObject* group) { OnOptionChange(group); });
+    const auto unitOf = [this](Field field) { return [this, field](QObject*) { OnUnitChange(field); }; };
+    routes.combos.add({ui.cUnit}, unitOf(FieldC));
+    routes.combos.add({ui.lrUnit}, unitOf(FieldLR));
+    routes.combos.add({ui.fcUnit}, unitOf(FieldFc));
+    routes.options.add({ui.form}, [this](QObject*) { OnOptionChange(Option::Form); });
+    routes.options.add({ui.elements}, [this](QObject*) { OnOptionChange(Option::Elements); });
 }
 
 void FilterSection::OnOpen()
 {
-    values::LoadPicture(ui.section, QString::fromLatin1(kind.forms[0].lcPicture));
+    values::LoadPicture(ui.section, QString::fromLatin1(kind.pictures[0][LcItem]));
 }
 
 bool FilterSection::lcMode() const
@@ -63,21 +68,20 @@ bool FilterSection::lcMode() const
     return controls::ItemIndex(ui.elements) != RcItem;
 }
 
-values::Real FilterSection::element(values::Real other, values::Real fc) const
+engineering::Real FilterSection::element(engineering::Real other, engineering::Real fc) const
 {
-    using namespace filter_math;
-    return lcMode() ? LcElement(kind.lcConstant, other, fc) : RcElement(other, fc);
+    using namespace engineering;
+    return lcMode() ? LcPartner(LcConstant(kind.pass), other, fc) : RcPartner(other, fc);
 }
 
-values::Real FilterSection::cutOff(values::Real lr, values::Real c) const
+engineering::Real FilterSection::cutOff(engineering::Real lr, engineering::Real c) const
 {
-    using namespace filter_math;
-    return lcMode() ? LcCutOff(kind.lcConstant, lr, c) : RcCutOff(lr, c);
+    using namespace engineering;
+    return lcMode() ? LcFrequency(LcConstant(kind.pass), lr, c) : RcCutOff(lr, c);
 }
 
 void FilterSection::Compute()
 {
-    using filter_math::StoreAndShow;
     for (QLineEdit* edit : {ui.c, ui.lr, ui.fc})
         values::ClearUnsolvable(edit);
     C = values::ReadValue(ui.c, cFactor * cScale);
@@ -108,15 +112,22 @@ void FilterSection::Compute()
     }
 }
 
-void FilterSection::OnUnitChange(QObject* combo)
+void FilterSection::OnUnitChange(Field field)
 {
     using values::UnitKind;
-    if (combo == ui.cUnit)
+    switch (field) {
+    case FieldC:
         cScale = values::UnitScale(ui.cUnit, UnitKind::C);
-    else if (combo == ui.lrUnit)
+        break;
+    case FieldLR:
         lrScale = values::UnitScale(ui.lrUnit, lcMode() ? UnitKind::L : UnitKind::R);
-    else if (combo == ui.fcUnit)
+        break;
+    case FieldFc:
         fcScale = values::UnitScale(ui.fcUnit, UnitKind::F);
+        break;
+    case None:
+        break;
+    }
     if (SolvedField != None)
         Compute();
 }
@@ -130,16 +141,17 @@ void FilterSection::showElements(bool lc)
     lrScale = lc ? 1e-6 : 1.0;
 }
 
-void FilterSection::OnOptionChange(QObject* group)
+void FilterSection::OnOptionChange(Option changed)
 {
     if (resettingOptions)
         return;
     const int formIndex = std::max(0, controls::ItemIndex(ui.form));
-    const SectionForm& form = kind.forms[static_cast<std::size_t>(formIndex)];
-    lrFactor = form.lrFactor;
-    cFactor = form.cFactor;
-    values::LoadPicture(ui.section, QString::fromLatin1(lcMode() ? form.lcPicture : form.rcPicture));
-    if (group == ui.elements)
+    const auto factors = engineering::FormFactors(kind.pass, static_cast<engineering::SectionForm>(formIndex));
+    lrFactor = static_cast<double>(factors.inductorOrResistor);
+    cFactor = static_cast<double>(factors.capacitor);
+    const auto& pictures = kind.pictures[static_cast<std::size_t>(formIndex)];
+    values::LoadPicture(ui.section, QString::fromLatin1(pictures[lcMode() ? LcItem : RcItem]));
+    if (changed == Option::Elements)
         showElements(lcMode());
     if (SolvedField != None)
         Compute();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "values/checked_math.h"
+#include "engineering/filter_sections.h"
 
 #include <array>
 
@@ -9,7 +9,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QObject;
 
 namespace controls {
 struct RouteTables;
@@ -31,19 +30,11 @@ struct FilterControls {
     QAbstractButton* clear;
 };
 
-// A form of section: the factors that turn the value typed for one of a pair
-// of like elements into the value the formulas use, and its pictures.
-struct SectionForm {
-    double lrFactor;
-    double cFactor;
-    const char* lcPicture;
-    const char* rcPicture;
-};
-
-// What tells the low-pass and the high-pass section apart.
+// What tells the low-pass and the high-pass section apart: its formulas and
+// the pictures of its forms (Г, Т, П), each for the LC and the RC build.
 struct FilterKind {
-    values::Real lcConstant;           // k of the LC relation fc = 1 / (k·√(L·C))
-    std::array<SectionForm, 3> forms;  // by the index of the form group
+    engineering::FilterPass pass;
+    std::array<std::array<const char*, 2>, 3> pictures;
 };
 
 // One filter section sized from two of C, L or R, and Fc; the third is solved.
@@ -57,16 +48,18 @@ public:
     void OnOpen();
 
     void Compute();
-    void OnUnitChange(QObject* combo);
-    void OnOptionChange(QObject* group);
     void Clear();
 
 private:
     enum Field : unsigned char { None = 0, FieldC = 1, FieldLR = 2, FieldFc = 3 };
+    enum class Option { Form, Elements };
+
+    void OnUnitChange(Field field);
+    void OnOptionChange(Option changed);
 
     bool lcMode() const;
-    values::Real element(values::Real other, values::Real fc) const;
-    values::Real cutOff(values::Real lr, values::Real c) const;
+    engineering::Real element(engineering::Real other, engineering::Real fc) const;
+    engineering::Real cutOff(engineering::Real lr, engineering::Real c) const;
     void showElements(bool lc);
 
     const FilterControls ui;

@@ -2,20 +2,19 @@
 
 #include "ui_high_pass_page.h"
 
-#include "pages/circuits/filter_math.h"
 #include "values/pictures.h"
 
 namespace pages {
 
 namespace {
 
-// The Т section takes half the typed L or R, the П section half the typed C.
+// The pictures of the Г, Т and П sections, LC and RC.
 const FilterKind HighPass{
-    filter_math::FourPi,
+    engineering::FilterPass::HighPass,
     {{
-        {1.0, 1.0, "PIC7", "PIC10"},
-        {0.5, 1.0, "PIC9", "PIC12"},
-        {1.0, 0.5, "PIC8", "PIC11"},
+        {{"PIC7", "PIC10"}},
+        {{"PIC9", "PIC12"}},
+        {{"PIC8", "PIC11"}},
     }},
 };
 

@@ -2,20 +2,19 @@
 
 #include "ui_low_pass_page.h"
 
-#include "pages/circuits/filter_math.h"
 #include "values/pictures.h"
 
 namespace pages {
 
 namespace {
 
-// The Т section takes twice the typed L or R, the П section twice the typed C.
+// The pictures of the Г, Т and П sections, LC and RC.
 const FilterKind LowPass{
-    filter_math::Pi,
+    engineering::FilterPass::LowPass,
     {{
-        {1, 1, "PIC1", "PIC4"},
-        {2, 1, "PIC2", "PIC5"},
-        {1, 2, "PIC3", "PIC6"},
+        {{"PIC1", "PIC4"}},
+        {{"PIC2", "PIC5"}},
+        {{"PIC3", "PIC6"}},
     }},
 };
 

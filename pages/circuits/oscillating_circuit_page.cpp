@@ -2,7 +2,8 @@
 
 #include "ui_oscillating_circuit_page.h"
 
-#include "pages/circuits/filter_math.h"
+#include "engineering/oscillating_circuit.h"
+#include "pages/circuits/store_and_show.h"
 #include "values/field.h"
 #include "values/pictures.h"
 
@@ -19,28 +20,39 @@ OscillatingCircuitPage::~OscillatingCircuitPage() = default;
 
 void OscillatingCircuitPage::registerRoutes(controls::RouteTables& routes)
 {
-    const auto compute = [this](QObject* sender) { Compute(sender); };
-    routes.edits.add({ui->LCFC, ui->LCFL, ui->LCFF}, compute);
+    const auto compute = [this](Field field) { return [this, field](QObject*) { Compute(field); }; };
+    routes.edits.add({ui->LCFC}, compute(FieldC));
+    routes.edits.add({ui->LCFL}, compute(FieldL));
+    routes.edits.add({ui->LCFF}, compute(FieldF));
     routes.buttons.add({ui->LCFButton}, [this](QObject*) { Clear(); });
-    routes.combos.add({ui->LCFCBC, ui->LCFCBL, ui->LCFCBF}, compute);
+    routes.combos.add({ui->LCFCBC}, compute(FieldC));
+    routes.combos.add({ui->LCFCBL}, compute(FieldL));
+    routes.combos.add({ui->LCFCBF}, compute(FieldF));
 }
 
-void OscillatingCircuitPage::ReadFieldOf(QObject* sender)
+void OscillatingCircuitPage::ReadField(Field field)
 {
     using values::UnitKind;
-    if (sender == ui->LCFC || sender == ui->LCFCBC)
+    switch (field) {
+    case FieldC:
         C = values::ReadWithUnit(ui->LCFC, ui->LCFCBC, UnitKind::C, cScale);
-    else if (sender == ui->LCFL || sender == ui->LCFCBL)
+        return;
+    case FieldL:
         L = values::ReadWithUnit(ui->LCFL, ui->LCFCBL, UnitKind::L, lScale);
-    else if (sender == ui->LCFF || sender == ui->LCFCBF)
+        return;
+    case FieldF:
         F = values::ReadWithUnit(ui->LCFF, ui->LCFCBF, UnitKind::F, fScale);
+        return;
+    case None:
+        return;
+    }
 }
 
-void OscillatingCircuitPage::Compute(QObject* sender)
+void OscillatingCircuitPage::Compute(Field changed)
 {
     for (QLineEdit* edit : {ui->LCFC, ui->LCFL, ui->LCFF})
         values::ClearUnsolvable(edit);
-    ReadFieldOf(sender);
+    ReadField(changed);
 
     if (values::Solvable(C, L, F))
         SolvedField = FieldC;
@@ -51,18 +63,19 @@ void OscillatingCircuitPage::Compute(QObject* sender)
 
     // Valid numbers that give no answer turn the solved field red; its
     // earlier result stays.
-    using namespace filter_math;
+    using engineering::ResonantFrequency;
+    using engineering::ResonantPartner;
     switch (SolvedField) {
     case None:
         return;
     case FieldC:
-        values::SolveInto(ui->LCFC, [&] { StoreAndShow(ui->LCFC, C, LcElement(TwoPi, L, F), cScale); });
+        values::SolveInto(ui->LCFC, [&] { StoreAndShow(ui->LCFC, C, ResonantPartner(L, F), cScale); });
         return;
     case FieldL:
-        values::SolveInto(ui->LCFL, [&] { StoreAndShow(ui->LCFL, L, LcElement(TwoPi, C, F), lScale); });
+        values::SolveInto(ui->LCFL, [&] { StoreAndShow(ui->LCFL, L, ResonantPartner(C, F), lScale); });
         return;
     case FieldF:
-        values::SolveInto(ui->LCFF, [&] { StoreAndShow(ui->LCFF, F, LcCutOff(TwoPi, L, C), fScale); });
+        values::SolveInto(ui->LCFF, [&] { StoreAndShow(ui->LCFF, F, ResonantFrequency(L, C), fScale); });
         return;
     }
 }

@@ -23,11 +23,11 @@ public:
 private:
     enum Field : unsigned char { None = 0, FieldC = 1, FieldL = 2, FieldF = 3 };
 
-    // A unit change is the same operation: only the sender's field is re-read.
-    void Compute(QObject* sender);
+    // An edit or its unit combo changed: only that field is read again.
+    void Compute(Field changed);
     void Clear();
 
-    void ReadFieldOf(QObject* sender);
+    void ReadField(Field field);
 
     std::unique_ptr<Ui::OscillatingCircuitPage> ui;
 
