@@ -4,10 +4,12 @@
 #include "app/main_window.h"
 #include "app/page_catalog.h"
 #include "controls/radio_group.h"
+#include "values/field.h"
 #include "values/number_text.h"
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -119,6 +121,101 @@ void ClickItem(QGroupBox* group, int index)
     controls::RadioItems(group).at(index)->click();
 }
 
+void Overtype(QLineEdit* edit, const QString& text)
+{
+    if (edit->isReadOnly())
+        qFatal("%s is read-only", qPrintable(edit->objectName()));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void Paste(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(text);
+}
+
+void TypeAt(QLineEdit* edit, int position, const QString& text)
+{
+    edit->setFocus();
+    edit->setCursorPosition(position);
+    QTest::keyClicks(edit, text);
+}
+
+void RetypeNegative(QLineEdit* edit, const QString& digits)
+{
+    Retype(edit, digits);
+    TypeAt(edit, 0, QStringLiteral("-"));
+}
+
+void Negate(QLineEdit* edit)
+{
+    TypeAt(edit, 0, QStringLiteral("-"));
+}
+
+void TypeExponent(QLineEdit* edit, const QString& mantissaDigit, const QString& exponent, bool negative)
+{
+    Retype(edit, mantissaDigit + exponent);
+    TypeAt(edit, static_cast<int>(mantissaDigit.size()), QStringLiteral("e"));
+    if (negative)
+        TypeAt(edit, static_cast<int>(mantissaDigit.size()) + 1, QStringLiteral("-"));
+}
+
+QString Localised(const QString& text)
+{
+    QString localised = text;
+    return localised.replace(QLatin1Char('.'), values::DecimalSeparator());
+}
+
+QColor Window()
+{
+    return QApplication::palette().color(QPalette::Base);
+}
+
+QColor NormalText()
+{
+    return QApplication::palette().color(QPalette::WindowText);
+}
+
+bool IsSolved(const QLineEdit* edit)
+{
+    return Background(edit) == Yellow && edit->isReadOnly();
+}
+
+bool IsInput(const QLineEdit* edit)
+{
+    return Background(edit) == Window() && !edit->isReadOnly();
+}
+
+bool IsRed(const QLineEdit* edit)
+{
+    return Background(edit) == Red;
+}
+
+QString Caption(const QLineEdit* edit)
+{
+    for (const QLabel* label : edit->window()->findChildren<QLabel*>()) {
+        if (label->buddy() == edit)
+            return label->text();
+    }
+    return QStringLiteral("<no caption>");
+}
+
+QStringList Items(const QComboBox* combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+QString Picture(const QLabel* image)
+{
+    return image->property("picture").toString();
+}
+
 QColor Background(const QLineEdit* edit)
 {
     return edit->palette().color(QPalette::Base);
@@ -140,6 +237,20 @@ bool SameDigits(double a, double b, int digits)
 double Shown(const QLineEdit* edit)
 {
     return values::ParseNumber(edit->text());
+}
+
+bool RoundsTo(double shown, double quoted)
+{
+    return QString::number(shown, 'g', 6) == QString::number(quoted, 'g', 6);
+}
+
+bool Shows(const QLineEdit* edit, double expected)
+{
+    const double shown = Shown(edit);
+    if (SameDigits(shown, expected))
+        return true;
+    qWarning("%s shows %s, expected %.15g", qPrintable(edit->objectName()), qPrintable(edit->text()), expected);
+    return false;
 }
 
 } // namespace testing
