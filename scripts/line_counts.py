@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Prints the non-blank, non-comment lines of C++ (.cpp, .h) in the code and in
-the tests (tests/, fuzz/, bench/), and the share of the tests against the code."""
+the tests (tests/, fuzz/, bench/), and the share of the tests against the code.
+line_counts.py [REVISION]: the working tree, or the files of a git revision."""
 import pathlib
 import subprocess
 import sys
@@ -8,10 +9,10 @@ import sys
 TEST_DIRS = ("tests/", "fuzz/", "bench/")
 
 
-def counted_lines(path):
+def counted_lines(text):
     count = 0
     in_block = False
-    for line in path.read_text(encoding="utf-8", errors="replace").splitlines():
+    for line in text.splitlines():
         text = line.strip()
         if in_block:
             if "*/" not in text:
@@ -31,18 +32,27 @@ def counted_lines(path):
 
 def main():
     root = pathlib.Path(__file__).resolve().parent.parent
-    files = subprocess.run(["git", "-C", str(root), "ls-files", "--cached", "--others",
-                            "--exclude-standard", "*.cpp", "*.h"],
-                           check=True, capture_output=True, text=True).stdout.split()
+    revision = sys.argv[1] if len(sys.argv) > 1 else None
+
+    def git(*args):
+        return subprocess.run(["git", "-C", str(root), *args], check=True, capture_output=True,
+                              text=True, errors="replace").stdout
+
+    if revision:
+        files = git("ls-tree", "-r", "--name-only", revision).split("\n")
+        read = lambda name: git("show", f"{revision}:{name}")
+    else:
+        files = git("ls-files", "--cached", "--others", "--exclude-standard").split("\n")
+        read = lambda name: (root / name).read_text(encoding="utf-8", errors="replace")
     code = tests = 0
     for name in files:
-        path = root / name
-        if not path.is_file():
+        if not name.endswith((".cpp", ".h")) or not (revision or (root / name).is_file()):
             continue
+        lines = counted_lines(read(name))
         if name.startswith(TEST_DIRS):
-            tests += counted_lines(path)
+            tests += lines
         else:
-            code += counted_lines(path)
+            code += lines
     share = tests / code if code else 0.0
     print(f"code lines:  {code}")
     print(f"test lines:  {tests} (tests/, fuzz/, bench/)")
