@@ -227,7 +227,7 @@ void AmmeterShuntTest::meterSolvesEachField()
             testing::Retype(edit(name), text);
     }
     QVERIFY2(testing::SameDigits(testing::Shown(edit(solved)), expected), qPrintable(edit(solved)->text()));
-    QCOMPARE(edit(solved)->toolTip(), reason);
+    QCOMPARE(testing::Reason(edit(solved)), reason);
     if (!reason.isEmpty()) {
         QCOMPARE(testing::Background(edit(solved)), values::InvalidColour);
         return;

@@ -215,7 +215,7 @@ void ExtendedCoilTest::documentedInductanceGivesBackTheCoil()
     typeAll(fields);
     QVERIFY2(testing::SameDigits(testing::Shown(edit(unknown)), expected, 5), qPrintable(edit(unknown)->text()));
     QCOMPARE(testing::Background(edit(unknown)), values::ResultColour);
-    QVERIFY(edit(unknown)->toolTip().isEmpty());
+    QVERIFY(testing::Reason(edit(unknown)).isEmpty());
     QCOMPARE(onTheWay.count(), 0);
 }
 

@@ -194,6 +194,13 @@ bool IsRed(const QLineEdit* edit)
     return Background(edit) == Red;
 }
 
+QString Reason(const QWidget* field)
+{
+    const auto* edit = qobject_cast<const QLineEdit*>(field);
+    const bool red = edit ? Background(edit) == Red : FontColour(field) == Red;
+    return red ? field->toolTip() : QString();
+}
+
 QString Caption(const QLineEdit* edit)
 {
     for (const QLabel* label : edit->window()->findChildren<QLabel*>()) {

@@ -121,6 +121,10 @@ bool IsSolved(const QLineEdit* edit);
 bool IsInput(const QLineEdit* edit);
 bool IsRed(const QLineEdit* edit);
 
+// The reason a red field or label gives in its tooltip; empty while it is
+// not red and its tooltip only describes it.
+QString Reason(const QWidget* field);
+
 // The caption of a labelled edit (its buddy label's text), the items of a
 // combo, the picture last loaded into an image.
 QString Caption(const QLineEdit* edit);
