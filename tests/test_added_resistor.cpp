@@ -1,26 +1,26 @@
 #include "support/layout_check.h"
-#include "support/resistive_a_support.h"
+#include "support/unit_fields.h"
 
 #include "values/number_text.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-using resistive_a::IsInput;
-using resistive_a::IsRed;
-using resistive_a::IsSolved;
-using resistive_a::Shows;
+using testing::IsInput;
+using testing::IsRed;
+using testing::IsSolved;
+using testing::Shows;
 using testing::Retype;
 
 namespace {
 
-const QList<resistive_a::UnitField> kFields{
+const QList<testing::UnitField> kFields{
     {"RDUv", "Входное Uв (Вольт)", "RDCBUv", {"мВ", "В", "кВ"}, 1, "Вольт"},
     {"RDU", "Выходное Uн (Вольт)", "RDCBU", {"мВ", "В", "кВ"}, 1, "Вольт"},
     {"RDI", "Ток Iн (Ампер)", "RDCBI", {"мкА", "мА", "А"}, 2, "Ампер"},
     {"RDR", "Сопротивление Rд (Ом)", "RDCBR", {"Ом", "кОм", "мОм", "гОм"}, 0, "Ом"},
 };
-const QStringList kEdits = resistive_a::EditNames(kFields);
+const QStringList kEdits = testing::EditNames(kFields);
 
 } // namespace
 
@@ -40,24 +40,18 @@ private slots:
     void equalVoltagesGiveZeroResistor();
     void unitChangeOnSolvedPage_data();
     void unitChangeOnSolvedPage();
-    void clearRestoresEverything();
-    void misplacedSignIsReportedOnce();
-    void bothDecimalSeparators_data();
-    void bothDecimalSeparators();
 
 private:
     QLineEdit* edit(const QString& name) const { return page->edit(name); }
     QString readOut() const { return testing::Find<QLabel>(page->sheet("TS17"), "RDLabel2")->text(); }
-    // Uв = 12 В, Uн = 5 В, Iн = 0.1 А: Rд = 70 Ом.
-    void solveResistor();
-    std::unique_ptr<resistive_a::PageFixture> page;
+    std::unique_ptr<testing::PageFixture> page;
 };
 
 void AddedResistorTest::initTestCase()
 {
-    page = std::make_unique<resistive_a::PageFixture>("N33");
+    page = std::make_unique<testing::PageFixture>("N33");
     // As the page first opens, before any clearing.
-    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
+    QCOMPARE(testing::FieldFaults(*page, kFields), QStringList());
 }
 
 void AddedResistorTest::init()
@@ -69,13 +63,6 @@ void AddedResistorTest::init()
 void AddedResistorTest::cleanup()
 {
     QCOMPARE(page->errors().messages(), QStringList());
-}
-
-void AddedResistorTest::solveResistor()
-{
-    Retype(edit("RDUv"), "12");
-    Retype(edit("RDU"), "5");
-    Retype(edit("RDI"), "0.1");
 }
 
 void AddedResistorTest::controlsAsDesigned()
@@ -117,7 +104,7 @@ void AddedResistorTest::missingOneIsSolved()
 
     for (int k = 0; k < kEdits.size(); ++k) {
         if (typed[k].contains('e'))
-            resistive_a::Paste(edit(kEdits[k]), typed[k]);
+            testing::Paste(edit(kEdits[k]), typed[k]);
         else if (typed[k] != "0")
             Retype(edit(kEdits[k]), typed[k]);
     }
@@ -169,7 +156,7 @@ void AddedResistorTest::inputBelowOutputTurnsRed()
     Retype(edit("RDI"), "0.1");
     Retype(edit("RDR"), "70");
     QVERIFY(Shows(edit("RDU"), 5));
-    resistive_a::Overtype(edit("RDUv"), "4");
+    testing::Overtype(edit("RDUv"), "4");
     QVERIFY(Shows(edit("RDU"), -3));
     QVERIFY(IsSolved(edit("RDU")));
     QVERIFY(IsInput(edit("RDUv")));
@@ -240,53 +227,6 @@ void AddedResistorTest::unitChangeOnSolvedPage()
         QCOMPARE(IsSolved(edit(name)), name == solved);
     QVERIFY(readOut().startsWith("W = "));
     QVERIFY(testing::SameDigits(values::ParseNumber(readOut().mid(4)), power));
-}
-
-void AddedResistorTest::clearRestoresEverything()
-{
-    testing::Choose(page->combo("RDCBUv"), "кВ");
-    testing::Choose(page->combo("RDCBU"), "мВ");
-    testing::Choose(page->combo("RDCBI"), "мкА");
-    testing::Choose(page->combo("RDCBR"), "гОм");
-    solveResistor();
-    QVERIFY(IsSolved(edit("RDR")));
-
-    page->clear("RDButton");
-    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
-    QCOMPARE(readOut(), QString("W = "));
-}
-
-void AddedResistorTest::misplacedSignIsReportedOnce()
-{
-    solveResistor();
-    resistive_a::TypeAt(edit("RDUv"), 1, "-");
-    QCOMPARE(edit("RDUv")->text(), QString("1-2"));
-    QCOMPARE(page->errors().count(), 1);
-    QVERIFY(Shows(edit("RDR"), 70));
-    QCOMPARE(readOut(), QString("W = 0.7"));
-    page->errors().clear();
-}
-
-void AddedResistorTest::bothDecimalSeparators_data()
-{
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("power");
-    QTest::newRow("point") << QChar('.') << "0,1" << "W = 0.7";
-    QTest::newRow("comma") << QChar(',') << "0.1" << "W = 0,7";
-}
-
-void AddedResistorTest::bothDecimalSeparators()
-{
-    QFETCH(QChar, separator);
-    QFETCH(QString, typed);
-    QFETCH(QString, power);
-    const testing::DecimalSeparatorScope scope(separator);
-    Retype(edit("RDUv"), "12");
-    Retype(edit("RDU"), "5");
-    Retype(edit("RDI"), typed);
-    QCOMPARE(edit("RDR")->text(), QString("70"));
-    QCOMPARE(readOut(), power);
 }
 
 QTEST_MAIN(AddedResistorTest)

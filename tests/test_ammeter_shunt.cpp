@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 #include "controls/labelled_edit.h"
 #include "support/page_fixture.h"
-#include "support/resistive_a_support.h"
+#include "support/unit_fields.h"
 #include "support/test_support.h"
 #include "values/field.h"
 #include "values/number_text.h"
@@ -35,10 +35,6 @@ private slots:
     void loadVoltageFromSource_data();
     void loadVoltageFromSource();
     void circuitWaitsForMeter();
-    void clearResetsEverything();
-    void bothDecimalSeparators_data();
-    void bothDecimalSeparators();
-    void badNumberIsReportedOnce();
 
 private:
     QLineEdit* edit(const QString& name) const { return Find<QLineEdit>(page_, name); }
@@ -226,7 +222,7 @@ void AmmeterShuntTest::meterSolvesEachField()
 
     for (const auto& [name, text] : {std::pair{first, firstText}, std::pair{second, secondText}}) {
         if (text.contains('e'))
-            resistive_a::Paste(edit(name), text);
+            testing::Paste(edit(name), text);
         else
             testing::Retype(edit(name), text);
     }
@@ -251,7 +247,7 @@ void AmmeterShuntTest::meterSolvesEachField()
     QCOMPARE(edit(first)->text(), QString("0"));
     QCOMPARE(testing::Background(edit(first)), values::WindowColour());
     const QString typed = QString("4") + separator + "7";
-    resistive_a::Overtype(edit(solved), typed);
+    testing::Overtype(edit(solved), typed);
     QCOMPARE(edit(solved)->text(), typed);
     QCOMPARE(testing::Background(edit(solved)), values::WindowColour());
     QVERIFY2(testing::SameDigits(testing::Shown(edit(first)), resolved), qPrintable(edit(first)->text()));
@@ -324,74 +320,6 @@ void AmmeterShuntTest::circuitWaitsForMeter()
     QCOMPARE(edit("RshR")->text(), QString("0"));
     QCOMPARE(testing::Background(edit("RshR")), values::WindowColour());
     QCOMPARE(label("RshLabel6"), QString("0"));
-}
-
-void AmmeterShuntTest::clearResetsEverything()
-{
-    completeMeter();
-    testing::Choose(combo("RshUCB"), "мВ");
-    testing::Retype(edit("RshI"), "1");
-    testing::Retype(edit("RshU"), "5000");
-    QCOMPARE(edit("RshE")->text(), QString("5.1"));
-
-    Find<QPushButton>(page_, "RshButton1")->click();
-    for (const char* name : {"RshRa", "RshIa", "RshUa", "RshI", "RshR", "RshE", "RshU"}) {
-        QCOMPARE(edit(name)->text(), QString("0"));
-        QCOMPARE(testing::Background(edit(name)), values::WindowColour());
-        QVERIFY(!edit(name)->isReadOnly());
-    }
-    QCOMPARE(label("RshLabel6"), QString("??"));
-    QCOMPARE(label("RshLabel7"), QString("??"));
-    QCOMPARE(combo("RshIaCB")->currentIndex(), 2);
-    QCOMPARE(combo("RshUCB")->currentIndex(), 1);
-
-    // The meter that was cleared no longer feeds the shunt.
-    testing::Retype(edit("RshI"), "1");
-    QCOMPARE(edit("RshR")->text(), QString("0"));
-    QCOMPARE(testing::Background(edit("RshR")), values::WindowColour());
-}
-
-void AmmeterShuntTest::bothDecimalSeparators_data()
-{
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("meterVoltage");
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("power");
-
-    QTest::newRow("point") << QChar('.') << "2.5" << "0.1" << "2.6" << "2.5";
-    QTest::newRow("comma") << QChar(',') << "2,5" << "0,1" << "2,6" << "2,5";
-}
-
-void AmmeterShuntTest::bothDecimalSeparators()
-{
-    QFETCH(QChar, separator);
-    QFETCH(QString, typed);
-    QFETCH(QString, meterVoltage);
-    QFETCH(QString, source);
-    QFETCH(QString, power);
-
-    const testing::DecimalSeparatorScope scope(separator);
-    completeMeter();
-    testing::Retype(edit("RshI"), "1");
-    testing::Retype(edit("RshU"), typed);
-    QCOMPARE(edit("RshUa")->text(), meterVoltage);
-    QCOMPARE(edit("RshE")->text(), source);
-    QCOMPARE(label("RshLabel7"), power);
-}
-
-void AmmeterShuntTest::badNumberIsReportedOnce()
-{
-    completeMeter();
-    testing::Retype(edit("RshI"), "1");
-    const QString shunt = edit("RshR")->text();
-    edit("RshRa")->setCursorPosition(1);
-    testing::Type(edit("RshRa"), "-");
-    QCOMPARE(edit("RshRa")->text(), QString("1-00"));
-    QCOMPARE(fixture_->errors().count(), 1);
-    fixture_->errors().clear();
-    QCOMPARE(edit("RshUa")->text(), QString("0.1"));
-    QCOMPARE(edit("RshR")->text(), shunt);
 }
 
 QTEST_MAIN(AmmeterShuntTest)

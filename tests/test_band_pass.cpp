@@ -1,4 +1,4 @@
-#include "support/circuits_support.h"
+#include "support/page_fixture.h"
 
 #include "controls/radio_group.h"
 #include "values/field.h"
@@ -11,7 +11,6 @@
 #include <cmath>
 
 using namespace testing;
-using namespace testing::circuits;
 
 namespace {
 
@@ -48,7 +47,7 @@ struct Group {
     QComboBox* lUnit;
     QComboBox* fcUnit;
 
-    Group(const OpenedPage& page, int n)
+    Group(const PageFixture& page, int n)
         : c(page.edit(QStringLiteral("FPC%1").arg(n))), l(page.edit(QStringLiteral("FPL%1").arg(n))),
           fc(page.edit(QStringLiteral("FPFc%1").arg(n))), cUnit(page.combo(QStringLiteral("FPCBC%1").arg(n))),
           lUnit(page.combo(QStringLiteral("FPCBL%1").arg(n))), fcUnit(page.combo(QStringLiteral("FPCBFc%1").arg(n)))
@@ -71,7 +70,7 @@ struct Group {
 };
 
 struct BandPass {
-    explicit BandPass(const OpenedPage& page)
+    explicit BandPass(const PageFixture& page)
         : first(page, 1), second(page, 2), type(page.group("FPRG1")), condition(page.label("FPLabel3")),
           curve(page.label("FPImage1")), section(page.label("FPImage2")), clear(page.button("FPButton"))
     {
@@ -84,7 +83,7 @@ struct BandPass {
     }
     bool conditionNormal() const
     {
-        return FontColour(condition) == QApplication::palette().color(QPalette::WindowText) &&
+        return FontColour(condition) == testing::NormalText() &&
                condition->toolTip().isEmpty();
     }
 
@@ -103,7 +102,7 @@ class BandPassTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { page = std::make_unique<OpenedPage>(QStringLiteral("N15")); }
+    void init() { page = std::make_unique<PageFixture>(QStringLiteral("N15")); }
     void cleanup() { page.reset(); }
 
     void showsItsControls();
@@ -129,7 +128,7 @@ private slots:
     void badInput();
 
 private:
-    std::unique_ptr<OpenedPage> page;
+    std::unique_ptr<PageFixture> page;
 };
 
 void BandPassTest::showsItsControls()

@@ -1,5 +1,6 @@
 // The circuit and wave groups of the "Расширенный" page, typed into as a user would.
 #include "app/main_window.h"
+#include "support/page_fixture.h"
 #include "pages/circuits/extended_circuit_page.h"
 #include "pages/circuits/extended_units.h"
 #include "support/test_support.h"
@@ -63,12 +64,12 @@ private slots:
     void noAnswerShowsRed();
 
 private:
-    QLineEdit* edit(const char* name) { return Find<QLineEdit>(window_.get(), QString::fromLatin1(name)); }
-    QComboBox* combo(const char* name) { return Find<QComboBox>(window_.get(), QString::fromLatin1(name)); }
-    QPushButton* button(const char* name) { return Find<QPushButton>(window_.get(), QString::fromLatin1(name)); }
-    pages::ExtendedCircuitPage* page() { return Find<pages::ExtendedCircuitPage>(window_.get(), "TS26"); }
+    QLineEdit* edit(const char* name) { return fixture_->find<QLineEdit>(QString::fromLatin1(name)); }
+    QComboBox* combo(const char* name) { return fixture_->find<QComboBox>(QString::fromLatin1(name)); }
+    QPushButton* button(const char* name) { return fixture_->find<QPushButton>(QString::fromLatin1(name)); }
+    pages::ExtendedCircuitPage* page() { return fixture_->find<pages::ExtendedCircuitPage>("TS26"); }
 
-    std::unique_ptr<app::MainWindow> window_;
+    std::unique_ptr<testing::PageFixture> fixture_;
     // A fault that a test does not expect must not wait for a message box to close.
     std::unique_ptr<testing::CapturedErrors> unexpected_;
 };
@@ -76,11 +77,8 @@ private:
 void ExtendedCircuitTest::initTestCase()
 {
     unexpected_ = std::make_unique<testing::CapturedErrors>();
-    window_ = std::make_unique<app::MainWindow>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    testing::OpenPage(*window_, "N8");
-    QCOMPARE(window_->pageControl()->currentWidget()->objectName(), QStringLiteral("TS26"));
+    fixture_ = std::make_unique<testing::PageFixture>("N8");
+    QCOMPARE(fixture_->window()->pageControl()->currentWidget()->objectName(), QStringLiteral("TS26"));
 }
 
 void ExtendedCircuitTest::init()
@@ -88,8 +86,8 @@ void ExtendedCircuitTest::init()
     button("TS26Button1")->click();
     button("TS26Button2")->click();
     button("TS26Button3")->click();
-    if (Find<QCheckBox>(window_.get(), "TS26ChB1")->isChecked())
-        Find<QCheckBox>(window_.get(), "TS26ChB1")->click();
+    if (fixture_->find<QCheckBox>("TS26ChB1")->isChecked())
+        fixture_->find<QCheckBox>("TS26ChB1")->click();
 }
 
 void ExtendedCircuitTest::controlsAsDesigned_data()
@@ -111,23 +109,20 @@ void ExtendedCircuitTest::controlsAsDesigned()
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QString, hint);
-    QLineEdit* field = Find<QLineEdit>(window_.get(), name);
+    QLineEdit* field = fixture_->find<QLineEdit>(name);
     QCOMPARE(field->text(), QStringLiteral("0"));
     QCOMPARE(field->toolTip(), hint);
     QCOMPARE(testing::Background(field), values::WindowColour());
     QVERIFY(!field->isReadOnly());
-    bool captionFound = false;
-    for (QLabel* candidate : field->parentWidget()->findChildren<QLabel*>())
-        captionFound = captionFound || (candidate->buddy() == field && candidate->text() == caption);
-    QVERIFY(captionFound);
+    QCOMPARE(testing::Caption(field), caption);
 }
 
 void ExtendedCircuitTest::groupsPicturesAndButtons()
 {
-    QCOMPARE(Find<QGroupBox>(window_.get(), "TS26GB1")->title(), QStringLiteral("Колебательный контур"));
-    QCOMPARE(Find<QGroupBox>(window_.get(), "TS26GB2")->title(), QStringLiteral("Характеристики волны"));
+    QCOMPARE(fixture_->find<QGroupBox>("TS26GB1")->title(), QStringLiteral("Колебательный контур"));
+    QCOMPARE(fixture_->find<QGroupBox>("TS26GB2")->title(), QStringLiteral("Характеристики волны"));
     for (const char* image : {"TS26Image1", "TS26Image2", "TS26Image3"}) {
-        auto* picture = Find<QLabel>(window_.get(), image);
+        auto* picture = fixture_->find<QLabel>(image);
         QCOMPARE(picture->property("picture").toString(), QString::fromLatin1(image));
         QVERIFY(!picture->pixmap().isNull());
     }
@@ -275,7 +270,7 @@ void ExtendedCircuitTest::circuitSolvesMissingValue()
         if (text != QLatin1String("0"))
             testing::Retype(edit(name), text);
     }
-    QLineEdit* result = Find<QLineEdit>(window_.get(), solved);
+    QLineEdit* result = fixture_->find<QLineEdit>(solved);
     QVERIFY2(testing::SameDigits(testing::Shown(result), expected), qPrintable(result->text()));
     QCOMPARE(testing::Background(result), values::ResultColour);
     QVERIFY(!result->isReadOnly());
@@ -443,7 +438,7 @@ void ExtendedCircuitTest::waveSolvesFromOneValue()
     };
     for (int i = 0; i < 4; ++i)
         testing::Choose(combo(combos[i]), units[i]);
-    testing::Retype(Find<QLineEdit>(window_.get(), input), text);
+    testing::Retype(fixture_->find<QLineEdit>(input), text);
 
     const double expected[] = {hertz / factor(units[0]), 1 / hertz / factor(units[1]), 3e8 / hertz / factor(units[2]),
                                3e8 / hertz / 4 / factor(units[3])};
@@ -542,11 +537,11 @@ void ExtendedCircuitTest::noAnswerShowsRed()
     QFETCH(QString, hint);
     const auto paste = [this](const QStringList& steps) {
         for (const QString& step : steps)
-            Find<QLineEdit>(window_.get(), step.section(QLatin1Char('='), 0, 0))->setText(step.section(QLatin1Char('='), 1));
+            fixture_->find<QLineEdit>(step.section(QLatin1Char('='), 0, 0))->setText(step.section(QLatin1Char('='), 1));
     };
     const testing::CapturedErrors errors;
     paste(pasted);
-    QLineEdit* field = Find<QLineEdit>(window_.get(), red);
+    QLineEdit* field = fixture_->find<QLineEdit>(red);
     QCOMPARE(errors.count(), 0);
     QVERIFY(values::IsUnsolvable(field));
     QCOMPARE(testing::Background(field), QColor(values::InvalidColour));
@@ -558,7 +553,9 @@ void ExtendedCircuitTest::noAnswerShowsRed()
     paste(recovery);
     QVERIFY(!values::IsUnsolvable(field));
     QCOMPARE(testing::Background(field), QColor(values::ResultColour));
+    // The field's own hint is back, and no reason.
     QVERIFY2(field->toolTip().startsWith(hint), qPrintable(field->toolTip()));
+    QCOMPARE(testing::Reason(field), QString());
     QCOMPARE(edit("TS26EditF")->text(), edit("TS26F")->text());
     QCOMPARE(errors.count(), 0);
 }

@@ -1,6 +1,7 @@
 // The coil group of the "Расширенный" page: both winding modes, every unknown,
 // the range labels and the faults that inconsistent sizes cause.
 #include "app/main_window.h"
+#include "support/page_fixture.h"
 #include "pages/circuits/extended_circuit_page.h"
 #include "support/test_support.h"
 #include "values/field.h"
@@ -65,10 +66,10 @@ private slots:
     void noAnswerShowsRed();
 
 private:
-    QLineEdit* edit(const QString& name) { return Find<QLineEdit>(window_.get(), name); }
-    QLabel* label(const char* name) { return Find<QLabel>(window_.get(), QString::fromLatin1(name)); }
-    QCheckBox* turnToTurn() { return Find<QCheckBox>(window_.get(), "TS26ChB1"); }
-    pages::ExtendedCircuitPage* page() { return Find<pages::ExtendedCircuitPage>(window_.get(), "TS26"); }
+    QLineEdit* edit(const QString& name) { return fixture_->find<QLineEdit>(name); }
+    QLabel* label(const char* name) { return fixture_->find<QLabel>(QString::fromLatin1(name)); }
+    QCheckBox* turnToTurn() { return fixture_->find<QCheckBox>("TS26ChB1"); }
+    pages::ExtendedCircuitPage* page() { return fixture_->find<pages::ExtendedCircuitPage>("TS26"); }
     void setTurnToTurn(bool on)
     {
         if (turnToTurn()->isChecked() != on)
@@ -85,7 +86,7 @@ private:
         typeAll({{"TS26W", "10"}, {"TS26Dk", "10"}, {"TS26Dp", "1"}, {"TS26J", "10"}});
     }
 
-    std::unique_ptr<app::MainWindow> window_;
+    std::unique_ptr<testing::PageFixture> fixture_;
     // A fault that a test does not expect must not wait for a message box to close.
     std::unique_ptr<testing::CapturedErrors> unexpected_;
 };
@@ -93,16 +94,13 @@ private:
 void ExtendedCoilTest::initTestCase()
 {
     unexpected_ = std::make_unique<testing::CapturedErrors>();
-    window_ = std::make_unique<app::MainWindow>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    testing::OpenPage(*window_, "N8");
+    fixture_ = std::make_unique<testing::PageFixture>("N8");
 }
 
 void ExtendedCoilTest::init()
 {
     for (const char* clear : {"TS26Button1", "TS26Button2", "TS26Button3"})
-        Find<QPushButton>(window_.get(), clear)->click();
+        fixture_->find<QPushButton>(clear)->click();
     setTurnToTurn(false);
 }
 
@@ -116,13 +114,10 @@ void ExtendedCoilTest::controlsAsDesigned()
     for (const auto& [name, caption] : captions) {
         QLineEdit* field = edit(QString::fromLatin1(name));
         QCOMPARE(field->text(), QStringLiteral("0"));
-        bool found = false;
-        for (QLabel* candidate : field->parentWidget()->findChildren<QLabel*>())
-            found = found || (candidate->buddy() == field && candidate->text() == QString::fromUtf8(caption));
-        QVERIFY2(found, name);
+        QCOMPARE(testing::Caption(field), QString::fromUtf8(caption));
     }
-    QCOMPARE(Find<QGroupBox>(window_.get(), "TS26GB3")->title(), QStringLiteral("Катушка (индуктивность L)"));
-    QCOMPARE(Find<QGroupBox>(window_.get(), "TS26GB31")->title(), QStringLiteral("Предельные значения"));
+    QCOMPARE(fixture_->find<QGroupBox>("TS26GB3")->title(), QStringLiteral("Катушка (индуктивность L)"));
+    QCOMPARE(fixture_->find<QGroupBox>("TS26GB31")->title(), QStringLiteral("Предельные значения"));
     QCOMPARE(turnToTurn()->text(), QStringLiteral("Виток к витку"));
     QVERIFY(!turnToTurn()->isChecked());
     QCOMPARE(label("TS26Label1")->text(), QStringLiteral("0.45 < ?? < 2.5"));
@@ -246,8 +241,8 @@ void ExtendedCoilTest::documentedCoilShowsRangeLabels()
     QVERIFY(testing::SameDigits(testing::Shown(edit("TS26Ll")), 0.803453, 5));
     QCOMPARE(label("TS26Label1")->text(), "0.45 < " + values::FormatNumber(10.0 / 11) + " < 2.5");
     QVERIFY(label("TS26Label1")->text().startsWith(QStringLiteral("0.45 < 0.909")));
-    QCOMPARE(testing::FontColour(label("TS26Label1")), QApplication::palette().color(QPalette::WindowText));
-    QCOMPARE(testing::FontColour(label("TS26Label2")), QApplication::palette().color(QPalette::WindowText));
+    QCOMPARE(testing::FontColour(label("TS26Label1")), testing::NormalText());
+    QCOMPARE(testing::FontColour(label("TS26Label2")), testing::NormalText());
     QCOMPARE(edit("TS26L")->text(), edit("TS26Ll")->text());
     QCOMPARE(page()->coil().solvedField(), int(pages::ExtendedCoilGroup::L));
 }
@@ -270,7 +265,7 @@ void ExtendedCoilTest::windingTooShortOrTooLongFlagsLabels()
     QFETCH(bool, fitRed);
     typeAll({{"TS26W", "10"}, {"TS26Dk", "10"}, {"TS26Dp", "1"}, {"TS26J", length}});
     const QColor red(255, 0, 0);
-    const QColor normal = QApplication::palette().color(QPalette::WindowText);
+    const QColor normal = testing::NormalText();
     QCOMPARE(testing::FontColour(label("TS26Label1")), ratioRed ? red : normal);
     QCOMPARE(testing::FontColour(label("TS26Label2")), fitRed ? red : normal);
     const double ratio = values::ParseNumber(length) / 11;
@@ -299,7 +294,7 @@ void ExtendedCoilTest::turnToTurnLengthIsComputedAndLocked()
     QCOMPARE(edit("TS26J")->text(), QStringLiteral("10"));
     QCOMPARE(testing::Background(edit("TS26J")), values::ResultColour);
     QVERIFY(!edit("TS26J")->isEnabled());
-    QCOMPARE(testing::FontColour(label("TS26Label2")), QApplication::palette().color(QPalette::WindowText));
+    QCOMPARE(testing::FontColour(label("TS26Label2")), testing::NormalText());
 
     // Back to a given length: J is the user's again, in the window colour.
     setTurnToTurn(false);
@@ -319,16 +314,16 @@ void ExtendedCoilTest::millihenriesInBothModes()
 {
     QFETCH(bool, turns);
     setTurnToTurn(turns);
-    testing::Choose(Find<QComboBox>(window_.get(), "TS26LlCB"), "мГн");
+    testing::Choose(fixture_->find<QComboBox>("TS26LlCB"), "мГн");
     // The circuit group's inductance unit follows the coil's.
-    QCOMPARE(Find<QComboBox>(window_.get(), "TS26LCB")->currentText(), QStringLiteral("мГн"));
+    QCOMPARE(fixture_->find<QComboBox>("TS26LCB")->currentText(), QStringLiteral("мГн"));
     typeAll({{"TS26W", "10"}, {"TS26Dk", "10"}, {"TS26Dp", "1"}});
     if (!turns)
         testing::Retype(edit("TS26J"), "10");
     QVERIFY2(testing::SameDigits(testing::Shown(edit("TS26Ll")), Inductance(10, 10, 1, 10) / 1000),
              qPrintable(edit("TS26Ll")->text()));
     QVERIFY(edit("TS26Ll")->text().startsWith(QStringLiteral("0.00080345")));
-    QCOMPARE(Find<QComboBox>(window_.get(), "TS26LlCB")->toolTip(), QStringLiteral("Микрогенри"));
+    QCOMPARE(fixture_->find<QComboBox>("TS26LlCB")->toolTip(), QStringLiteral("Микрогенри"));
 }
 
 void ExtendedCoilTest::solvedFieldIsComputedAgain()
@@ -345,19 +340,19 @@ void ExtendedCoilTest::solvedFieldIsComputedAgain()
 
 void ExtendedCoilTest::clearCoilResetsGroup()
 {
-    testing::Choose(Find<QComboBox>(window_.get(), "TS26LlCB"), "Гн");
+    testing::Choose(fixture_->find<QComboBox>("TS26LlCB"), "Гн");
     typeAll({{"TS26W", "10"}, {"TS26Dk", "10"}, {"TS26Dp", "1"}, {"TS26J", "40"}});
-    QCOMPARE(testing::FontColour(label("TS26Label1")), QColor(255, 0, 0));
+    QCOMPARE(testing::FontColour(label("TS26Label1")), testing::Red);
     setTurnToTurn(true);
 
-    Find<QPushButton>(window_.get(), "TS26Button3")->click();
+    fixture_->find<QPushButton>("TS26Button3")->click();
     for (const char* name : {"TS26W", "TS26Dk", "TS26Dp", "TS26J", "TS26Ll"}) {
         QCOMPARE(edit(QString::fromLatin1(name))->text(), QStringLiteral("0"));
         QCOMPARE(testing::Background(edit(QString::fromLatin1(name))), values::WindowColour());
     }
-    QCOMPARE(Find<QComboBox>(window_.get(), "TS26LlCB")->currentText(), QStringLiteral("мкГн"));
+    QCOMPARE(fixture_->find<QComboBox>("TS26LlCB")->currentText(), QStringLiteral("мкГн"));
     QCOMPARE(label("TS26Label1")->text(), QStringLiteral("0.45 < ?? < 2.5"));
-    const QColor normal = QApplication::palette().color(QPalette::WindowText);
+    const QColor normal = testing::NormalText();
     QCOMPARE(testing::FontColour(label("TS26Label1")), normal);
     QCOMPARE(testing::FontColour(label("TS26Label2")), normal);
     QCOMPARE(page()->coil().solvedField(), 0);
@@ -424,7 +419,7 @@ void ExtendedCoilTest::noAnswerShowsRed()
     const testing::DecimalSeparatorScope scope(separator);
     const auto localised = [&](QString text) { return text.replace(QLatin1Char('.'), separator); };
     setTurnToTurn(turns);
-    QWidget* control = Find<QWidget>(window_.get(), red);
+    QWidget* control = fixture_->find<QWidget>(red);
     const auto shown = [control] {
         if (auto* field = qobject_cast<QLineEdit*>(control))
             return field->text();

@@ -1,6 +1,7 @@
 // How the three groups of the "Расширенный" page hand values to each other,
 // and that no state of the groups makes a hand-over run without end.
 #include "app/main_window.h"
+#include "support/page_fixture.h"
 #include "pages/circuits/extended_circuit_page.h"
 #include "support/test_support.h"
 #include "values/field.h"
@@ -50,11 +51,11 @@ private slots:
     void everyStateOfTheGroupsEnds();
 
 private:
-    QLineEdit* edit(const char* name) { return Find<QLineEdit>(window_.get(), QString::fromLatin1(name)); }
-    QComboBox* combo(const char* name) { return Find<QComboBox>(window_.get(), QString::fromLatin1(name)); }
-    QPushButton* button(const char* name) { return Find<QPushButton>(window_.get(), QString::fromLatin1(name)); }
-    QCheckBox* turnToTurn() { return Find<QCheckBox>(window_.get(), "TS26ChB1"); }
-    pages::ExtendedCircuitPage* page() { return Find<pages::ExtendedCircuitPage>(window_.get(), "TS26"); }
+    QLineEdit* edit(const char* name) { return fixture_->find<QLineEdit>(QString::fromLatin1(name)); }
+    QComboBox* combo(const char* name) { return fixture_->find<QComboBox>(QString::fromLatin1(name)); }
+    QPushButton* button(const char* name) { return fixture_->find<QPushButton>(QString::fromLatin1(name)); }
+    QCheckBox* turnToTurn() { return fixture_->find<QCheckBox>("TS26ChB1"); }
+    pages::ExtendedCircuitPage* page() { return fixture_->find<pages::ExtendedCircuitPage>("TS26"); }
     void clearAll()
     {
         for (const char* clear : {"TS26Button1", "TS26Button2", "TS26Button3"})
@@ -68,17 +69,14 @@ private:
             testing::Retype(edit(name), QString::fromLatin1(text));
     }
 
-    std::unique_ptr<app::MainWindow> window_;
+    std::unique_ptr<testing::PageFixture> fixture_;
     std::unique_ptr<testing::CapturedErrors> unexpected_;
 };
 
 void ExtendedHandOverTest::initTestCase()
 {
     unexpected_ = std::make_unique<testing::CapturedErrors>();
-    window_ = std::make_unique<app::MainWindow>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    testing::OpenPage(*window_, "N8");
+    fixture_ = std::make_unique<testing::PageFixture>("N8");
 }
 
 void ExtendedHandOverTest::init()
@@ -171,7 +169,7 @@ void ExtendedHandOverTest::coilWithSolvedLReceivesNewCircuitL()
         QCOMPARE(testing::Background(edit(name)), values::WindowColour());
     }
     QCOMPARE(testing::Background(edit("TS26Ll")), values::WindowColour());
-    QCOMPARE(Find<QLabel>(window_.get(), "TS26Label1")->text(), QStringLiteral("0.45 < ?? < 2.5"));
+    QCOMPARE(fixture_->find<QLabel>("TS26Label1")->text(), QStringLiteral("0.45 < ?? < 2.5"));
     QCOMPARE(page()->coil().solvedField(), 0);
     QVERIFY(testing::SameDigits(testing::Shown(edit("TS26F")), ResonanceMHz(20, 100)));
     QCOMPARE(edit("TS26EditF")->text(), edit("TS26F")->text());

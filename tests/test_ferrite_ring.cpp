@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "support/page_fixture.h"
 #include "support/test_support.h"
 #include "values/number_text.h"
 
@@ -11,18 +12,13 @@
 using testing::Background;
 using testing::Find;
 using testing::Retype;
+using testing::Red;
+using testing::Window;
+using testing::Yellow;
 using testing::SameDigits;
 using testing::Shown;
 
 namespace {
-
-const QColor Yellow(255, 255, 0);
-const QColor Red(255, 0, 0);
-
-QColor Window()
-{
-    return QApplication::palette().color(QPalette::Base);
-}
 
 // The ring model written out: dimensions in mm, L in µH.
 double RingInductance(double w, double mu, double outer, double inner, double h)
@@ -51,24 +47,19 @@ private slots:
     void unitRatioOfRing_data();
     void unitRatioOfRing();
     void nonPositiveInputChangesNothing();
-    void clearRestoresFields();
     void badNumberIsReported();
-    void commaSeparator();
 
 private:
-    QLineEdit* edit(const char* name) const { return Find<QLineEdit>(window.get(), QString::fromLatin1(name)); }
-    void clear() { Find<QPushButton>(window.get(), QStringLiteral("LTorButton"))->click(); }
+    QLineEdit* edit(const char* name) const { return fixture_->find<QLineEdit>(QString::fromLatin1(name)); }
+    void clear() { fixture_->find<QPushButton>(QStringLiteral("LTorButton"))->click(); }
     void enter(const QStringList& texts);  // one text per field, "" leaves it alone
 
-    std::unique_ptr<app::MainWindow> window;
+    std::unique_ptr<testing::PageFixture> fixture_;
 };
 
 void FerriteRingTest::initTestCase()
 {
-    window = std::make_unique<app::MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    testing::OpenPage(*window, QStringLiteral("N26"));
+    fixture_ = std::make_unique<testing::PageFixture>(QStringLiteral("N26"));
 }
 
 void FerriteRingTest::init()
@@ -100,15 +91,10 @@ void FerriteRingTest::layout()
 {
     QFETCH(QString, name);
     QFETCH(QString, caption);
-    auto* field = Find<QLineEdit>(window.get(), name);
+    auto* field = fixture_->find<QLineEdit>(name);
     QCOMPARE(field->text(), QStringLiteral("0"));
-    QString shownCaption;
-    for (QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->buddy() == field)
-            shownCaption = label->text();
-    }
-    QCOMPARE(shownCaption, caption);
-    QCOMPARE(Find<QLabel>(window.get(), QStringLiteral("LTorImage1"))->property("picture").toString(),
+    QCOMPARE(testing::Caption(field), caption);
+    QCOMPARE(fixture_->find<QLabel>(QStringLiteral("LTorImage1"))->property("picture").toString(),
              QStringLiteral("LTorImage1"));
 }
 
@@ -201,7 +187,7 @@ void FerriteRingTest::outerDiameterNotLargerIsRed()
     const testing::CapturedErrors errors;
     enter(ring);
     // Replaced at once: deleting digit by digit would make the field the unknown.
-    QLineEdit* changed = Find<QLineEdit>(window.get(), field);
+    QLineEdit* changed = fixture_->find<QLineEdit>(field);
     changed->selectAll();
     testing::Type(changed, text);
 
@@ -277,20 +263,6 @@ void FerriteRingTest::nonPositiveInputChangesNothing()
     QVERIFY(!edit("LTorL")->isReadOnly());
 }
 
-void FerriteRingTest::clearRestoresFields()
-{
-    enter({"10", "2000", "", "10", "5", ""});
-    Retype(edit("LTorDn"), "5");
-    QCOMPARE(Background(edit("LTorDn")), Red);
-    Retype(edit("LTorDn"), "20");
-    clear();
-    for (const char* name : Fields) {
-        QCOMPARE(edit(name)->text(), QStringLiteral("0"));
-        QVERIFY(!edit(name)->isReadOnly());
-        QCOMPARE(Background(edit(name)), Window());
-    }
-}
-
 void FerriteRingTest::badNumberIsReported()
 {
     enter({"10", "2000", "20", "10", "5", ""});
@@ -299,16 +271,6 @@ void FerriteRingTest::badNumberIsReported()
     edit("LTorH")->setText(QStringLiteral("5e1e2"));
     QCOMPARE(errors.count(), 1);
     QCOMPARE(edit("LTorL")->text(), before);
-}
-
-void FerriteRingTest::commaSeparator()
-{
-    const testing::DecimalSeparatorScope comma(',');
-    enter({"10", "2000", "20", "10", "2.5", ""});
-    QCOMPARE(edit("LTorH")->text(), QStringLiteral("2,5"));
-    QCOMPARE(edit("LTorL")->text(), values::FormatNumber(Shown(edit("LTorL"))));
-    QVERIFY(edit("LTorL")->text().contains(QLatin1Char(',')));
-    QVERIFY(SameDigits(Shown(edit("LTorL")), RingInductance(10, 2000, 20, 10, 2.5), 12));
 }
 
 QTEST_MAIN(FerriteRingTest)

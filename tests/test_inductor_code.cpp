@@ -1,4 +1,4 @@
-#include "test_resistor_colour_support.h"
+#include "support/codes_page.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -230,7 +230,7 @@ void InductorCodeTest::reopeningKeepsAnswers()
     const std::unique_ptr<CodesWindow> w(OpenInductorPage());
     w->press({14, 27, 32, 410});
     Enter(*w, QStringLiteral("47"), 0);
-    w->reopen("N36");
+    w->closeAndReopen();
     QCOMPARE(w->pictures("ColorLImage", {1, 2, 3, 4, 13, 14, 15, 16}),
              PicturesOf("none none none none none none none none"));
     QCOMPARE(Text(*w, "ColorLLabel4"), QStringLiteral("4.7 мГн"));

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "support/page_fixture.h"
 #include "support/test_support.h"
 #include "values/number_text.h"
 
@@ -11,10 +12,10 @@
 
 using testing::Find;
 using testing::Retype;
+using testing::Red;
 
 namespace {
 
-const QColor Red(255, 0, 0);
 const QString CoreFits = QStringLiteral("Трансформатор вадержит такую нагружку");
 
 } // namespace
@@ -33,31 +34,26 @@ private slots:
     void primaryVoltageChangesPrimaryWindingOnly();
     void nonPositiveInputKeepsAnswers_data();
     void nonPositiveInputKeepsAnswers();
-    void clearRestoresDefaults();
     void badNumberIsReported();
-    void commaSeparator();
 
 private:
-    QLineEdit* edit(const char* name) const { return Find<QLineEdit>(window.get(), QString::fromLatin1(name)); }
-    QLabel* label(int number) const { return Find<QLabel>(window.get(), QStringLiteral("TrLabel%1").arg(number)); }
+    QLineEdit* edit(const char* name) const { return fixture_->find<QLineEdit>(QString::fromLatin1(name)); }
+    QLabel* label(int number) const { return fixture_->find<QLabel>(QStringLiteral("TrLabel%1").arg(number)); }
     QString answer(int row) const { return label(row + 5)->text(); }
     QStringList shownAnswers() const { return {answer(1), answer(2), answer(3), answer(4), answer(5)}; }
     void enterSmallTransformer();
 
-    std::unique_ptr<app::MainWindow> window;
+    std::unique_ptr<testing::PageFixture> fixture_;
 };
 
 void MainsTransformerTest::initTestCase()
 {
-    window = std::make_unique<app::MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    testing::OpenPage(*window, QStringLiteral("N27"));
+    fixture_ = std::make_unique<testing::PageFixture>(QStringLiteral("N27"));
 }
 
 void MainsTransformerTest::init()
 {
-    Find<QPushButton>(window.get(), QStringLiteral("TrButton"))->click();
+    fixture_->find<QPushButton>(QStringLiteral("TrButton"))->click();
 }
 
 void MainsTransformerTest::enterSmallTransformer()
@@ -85,26 +81,21 @@ void MainsTransformerTest::layout()
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QString, text);
-    auto* field = Find<QLineEdit>(window.get(), name);
+    auto* field = fixture_->find<QLineEdit>(name);
     QCOMPARE(field->text(), text);
-    QString shownCaption;
-    for (QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->buddy() == field)
-            shownCaption = label->text();
-    }
-    QCOMPARE(shownCaption, caption);
+    QCOMPARE(testing::Caption(field), caption);
 
-    QCOMPARE(Find<QGroupBox>(window.get(), QStringLiteral("TrGB1"))->title(), QStringLiteral("Ответ"));
+    QCOMPARE(fixture_->find<QGroupBox>(QStringLiteral("TrGB1"))->title(), QStringLiteral("Ответ"));
     const QStringList rows{u8"Число витков первичной обмотки", u8"Число витков вторичной обмотки",
                            u8"Диаметр провода первичной обмотки", u8"Диаметр провода вторичной обмотки",
                            u8"Мощность транссформатора"};
     for (int i = 0; i < 5; ++i) {
-        QCOMPARE(Find<QLabel>(window.get(), QStringLiteral("TrLabel%1").arg(i + 1))->text(), rows.at(i));
+        QCOMPARE(fixture_->find<QLabel>(QStringLiteral("TrLabel%1").arg(i + 1))->text(), rows.at(i));
         QCOMPARE(answer(i + 1), QStringLiteral("??"));
     }
-    QCOMPARE(Find<QLabel>(window.get(), QStringLiteral("TrLabel11"))->text(),
+    QCOMPARE(fixture_->find<QLabel>(QStringLiteral("TrLabel11"))->text(),
              QStringLiteral("Трансформатор вадержит такую нагружку"));
-    QCOMPARE(Find<QLabel>(window.get(), QStringLiteral("TrImage1"))->property("picture").toString(),
+    QCOMPARE(fixture_->find<QLabel>(QStringLiteral("TrImage1"))->property("picture").toString(),
              QStringLiteral("TrImage1"));
 }
 
@@ -153,7 +144,7 @@ void MainsTransformerTest::answers()
 
     const auto checkCore = [&](bool fits, double watts) {
         QCOMPARE(label(11)->text(), fits ? CoreFits : QStringLiteral("Сердечник мал: не более ") + most + " Ват");
-        QCOMPARE(testing::FontColour(label(11)), fits ? QApplication::palette().color(QPalette::WindowText) : Red);
+        QCOMPARE(testing::FontColour(label(11)), fits ? testing::NormalText() : Red);
         const QString needed = values::FormatNumber(QString::number(1.2 * std::sqrt(watts), 'g', 3).toDouble());
         QCOMPARE(label(11)->toolTip(), fits ? QString()
                                             : "Для " + values::FormatNumber(watts)
@@ -207,7 +198,7 @@ void MainsTransformerTest::nonPositiveInputKeepsAnswers()
     enterSmallTransformer();
     const QStringList before = shownAnswers();
     const QString core = label(11)->text();
-    auto* changed = Find<QLineEdit>(window.get(), field);
+    auto* changed = fixture_->find<QLineEdit>(field);
     const QString typedBefore = changed->text();
     const testing::CapturedErrors errors;
     changed->setText(text);  // pasted
@@ -234,20 +225,6 @@ void MainsTransformerTest::nonPositiveInputKeepsAnswers()
     QCOMPARE(errors.count(), 0);
 }
 
-void MainsTransformerTest::clearRestoresDefaults()
-{
-    enterSmallTransformer();
-    Retype(edit("TrU1"), "127");
-    Find<QPushButton>(window.get(), QStringLiteral("TrButton"))->click();
-    QCOMPARE(edit("TrU1")->text(), QStringLiteral("220"));
-    for (const char* name : {"TrL", "TrT", "TrU2", "TrI2"})
-        QCOMPARE(edit(name)->text(), QStringLiteral("0"));
-    QCOMPARE(shownAnswers(), QStringList(5, QStringLiteral("??")));
-    QCOMPARE(label(11)->text(), CoreFits);
-    QVERIFY(testing::FontColour(label(11)) != Red);
-    QCOMPARE(label(11)->toolTip(), QString());
-}
-
 void MainsTransformerTest::badNumberIsReported()
 {
     enterSmallTransformer();
@@ -258,23 +235,9 @@ void MainsTransformerTest::badNumberIsReported()
     QCOMPARE(shownAnswers(), before);
 
     // Clearing over the bad text raises nothing.
-    Find<QPushButton>(window.get(), QStringLiteral("TrButton"))->click();
+    fixture_->find<QPushButton>(QStringLiteral("TrButton"))->click();
     QCOMPARE(errors.count(), 1);
     QCOMPARE(edit("TrI2")->text(), QStringLiteral("0"));
-}
-
-void MainsTransformerTest::commaSeparator()
-{
-    const testing::DecimalSeparatorScope comma(',');
-    Retype(edit("TrL"), "2.5");
-    QCOMPARE(edit("TrL")->text(), QStringLiteral("2,5"));
-    Retype(edit("TrT"), "2");
-    Retype(edit("TrU2"), "12");
-    Retype(edit("TrI2"), "1,5");
-    QCOMPARE(answer(1), QStringLiteral("2200"));
-    QCOMPARE(answer(4), values::FormatNumber(std::sqrt(0.6)) + QStringLiteral(" мм"));
-    QVERIFY(answer(4).startsWith(QStringLiteral("0,77")));
-    QCOMPARE(answer(5), QStringLiteral("18 Ват"));
 }
 
 QTEST_MAIN(MainsTransformerTest)

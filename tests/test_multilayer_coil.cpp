@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "support/page_fixture.h"
 #include "support/test_support.h"
 #include "values/number_text.h"
 
@@ -14,12 +15,11 @@
 using testing::Background;
 using testing::Find;
 using testing::Retype;
+using testing::Yellow;
 using testing::SameDigits;
 using testing::Shown;
 
 namespace {
-
-const QColor Yellow(255, 255, 0);
 
 // The multilayer coil estimates written out: lengths in mm, inductance in µH.
 double FormFactor(double outer, double inner, double length)
@@ -47,42 +47,27 @@ private slots:
     void modes();
     void checkBoxTwiceReturnsToNoMode();
     void switchingModeZeroesTexts();
-    void clearKeepsMode();
     void outputChangeRunsNothing();
     void nonPositiveInputKeepsOutput_data();
     void nonPositiveInputKeepsOutput();
     void noAnswerIsRed_data();
     void noAnswerIsRed();
     void badNumberIsReported();
-    void commaSeparator();
 
 private:
-    QLineEdit* edit(const char* name) const { return Find<QLineEdit>(window.get(), QString::fromLatin1(name)); }
-    QString caption(const char* name) const;
-    QRadioButton* radio(const char* name) const { return Find<QRadioButton>(window.get(), QString::fromLatin1(name)); }
-    QCheckBox* exact() const { return Find<QCheckBox>(window.get(), QStringLiteral("L2CB1")); }
-    QLabel* image() const { return Find<QLabel>(window.get(), QStringLiteral("L2Image1")); }
+    QLineEdit* edit(const char* name) const { return fixture_->find<QLineEdit>(QString::fromLatin1(name)); }
+    QString caption(const char* name) const { return testing::Caption(edit(name)); }
+    QRadioButton* radio(const char* name) const { return fixture_->find<QRadioButton>(QString::fromLatin1(name)); }
+    QCheckBox* exact() const { return fixture_->find<QCheckBox>(QStringLiteral("L2CB1")); }
+    QLabel* image() const { return fixture_->find<QLabel>(QStringLiteral("L2Image1")); }
     void enterGeometry(const QString& turns);
 
-    std::unique_ptr<app::MainWindow> window;
+    std::unique_ptr<testing::PageFixture> fixture_;
 };
-
-QString MultilayerCoilTest::caption(const char* name) const
-{
-    const QLineEdit* field = edit(name);
-    for (QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->buddy() == field)
-            return label->text();
-    }
-    return QStringLiteral("<no caption>");
-}
 
 void MultilayerCoilTest::initTestCase()
 {
-    window = std::make_unique<app::MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    testing::OpenPage(*window, QStringLiteral("N19"));
+    fixture_ = std::make_unique<testing::PageFixture>(QStringLiteral("N19"));
 }
 
 void MultilayerCoilTest::init()
@@ -170,7 +155,7 @@ void MultilayerCoilTest::modes()
     QFETCH(QString, picture);
     QFETCH(int, top);
 
-    Find<QAbstractButton>(window.get(), control)->click();
+    fixture_->find<QAbstractButton>(control)->click();
     const char* names[] = {"L2W", "L2Dn", "L2Dv", "L2J", "L2L"};
     for (int i = 0; i < 5; ++i)
         QCOMPARE(caption(names[i]), captions.at(i));
@@ -188,21 +173,21 @@ void MultilayerCoilTest::modes()
     QCOMPARE(image()->property("picture").toString(), picture);
     QCOMPARE(image()->y(), top);
     QCOMPARE(image()->size(), picture == "PIC34" ? QSize(47, 79) : QSize(50, 63));
-    QCOMPARE(Find<QGroupBox>(window.get(), QStringLiteral("L2GB"))->isVisible(), control != "L2CB1");
+    QCOMPARE(fixture_->find<QGroupBox>(QStringLiteral("L2GB"))->isVisible(), control != "L2CB1");
 }
 
 void MultilayerCoilTest::checkBoxTwiceReturnsToNoMode()
 {
     radio("L2RB1")->click();
     exact()->click();
-    QVERIFY(!Find<QGroupBox>(window.get(), QStringLiteral("L2GB"))->isVisible());
+    QVERIFY(!fixture_->find<QGroupBox>(QStringLiteral("L2GB"))->isVisible());
     Retype(edit("L2W"), "100");
     exact()->click();
 
     QVERIFY(!exact()->isChecked());
     QVERIFY(!radio("L2RB1")->isChecked());
     QVERIFY(!radio("L2RB2")->isChecked());
-    QVERIFY(Find<QGroupBox>(window.get(), QStringLiteral("L2GB"))->isVisible());
+    QVERIFY(fixture_->find<QGroupBox>(QStringLiteral("L2GB"))->isVisible());
     QCOMPARE(image()->property("picture").toString(), QStringLiteral("PIC34"));
     QCOMPARE(image()->y(), 141);
     QCOMPARE(caption("L2W"), QString());
@@ -229,23 +214,6 @@ void MultilayerCoilTest::switchingModeZeroesTexts()
     radio("L2RB2")->click();
     for (const char* name : {"L2W", "L2Dn", "L2Dv", "L2J", "L2L"})
         QCOMPARE(edit(name)->text(), QStringLiteral("0"));
-}
-
-void MultilayerCoilTest::clearKeepsMode()
-{
-    radio("L2RB2")->click();
-    enterGeometry("97.297");
-    Find<QPushButton>(window.get(), QStringLiteral("L2Button"))->click();
-
-    QVERIFY(radio("L2RB2")->isChecked());
-    QCOMPARE(caption("L2W"), QStringLiteral("Индуктивность L (мкГн)"));
-    QCOMPARE(caption("L2L"), QStringLiteral("Колличество витков W (штук)"));
-    for (const char* name : {"L2W", "L2Dn", "L2Dv", "L2J", "L2L"})
-        QCOMPARE(edit(name)->text(), QStringLiteral("0"));
-    QCOMPARE(Background(edit("L2L")), Yellow);
-
-    enterGeometry("97.297");
-    QVERIFY(SameDigits(Shown(edit("L2L")), 100, 4));
 }
 
 void MultilayerCoilTest::outputChangeRunsNothing()
@@ -277,9 +245,9 @@ void MultilayerCoilTest::nonPositiveInputKeepsOutput()
     radio("L2RB1")->click();
     enterGeometry("100");
     const QString before = edit("L2L")->text();
-    Find<QLineEdit>(window.get(), field)->setText(text);
+    fixture_->find<QLineEdit>(field)->setText(text);
     QCOMPARE(edit("L2L")->text(), before);
-    QCOMPARE(Background(Find<QLineEdit>(window.get(), field)), testing::Background(edit("L2Dv")));
+    QCOMPARE(Background(fixture_->find<QLineEdit>(field)), testing::Background(edit("L2Dv")));
 }
 
 void MultilayerCoilTest::noAnswerIsRed_data()
@@ -312,7 +280,7 @@ void MultilayerCoilTest::noAnswerIsRed()
     QFETCH(QString, tip);
     QFETCH(QStringList, answered);
     const testing::DecimalSeparatorScope scope(separator);
-    Find<QAbstractButton>(window.get(), control)->click();
+    fixture_->find<QAbstractButton>(control)->click();
     Retype(edit("L2Dn"), inputs.at(0));
     Retype(edit("L2Dv"), inputs.at(1));
     Retype(edit("L2J"), inputs.at(2));
@@ -322,10 +290,10 @@ void MultilayerCoilTest::noAnswerIsRed()
 
     QCOMPARE(errors.count(), 0);
     QCOMPARE(edit("L2L")->text(), before);
-    QCOMPARE(Background(edit("L2L")), QColor(255, 0, 0));
+    QCOMPARE(Background(edit("L2L")), testing::Red);
     QCOMPARE(edit("L2L")->toolTip(), tip);
 
-    Find<QLineEdit>(window.get(), answered.at(0))->setText(answered.at(1));
+    fixture_->find<QLineEdit>(answered.at(0))->setText(answered.at(1));
     QVERIFY(Shown(edit("L2L")) > 0);
     QCOMPARE(Background(edit("L2L")), Yellow);
     QCOMPARE(testing::Reason(edit("L2L")), QString());
@@ -343,25 +311,12 @@ void MultilayerCoilTest::badNumberIsReported()
     QCOMPARE(edit("L2L")->text(), before);
 
     // Clearing or switching the mode over the bad text raises nothing.
-    Find<QPushButton>(window.get(), QStringLiteral("L2Button"))->click();
+    fixture_->find<QPushButton>(QStringLiteral("L2Button"))->click();
     QCOMPARE(edit("L2Dn")->text(), QStringLiteral("0"));
     edit("L2Dv")->setText(QStringLiteral("1e5e3"));
     radio("L2RB2")->click();
     QCOMPARE(edit("L2Dv")->text(), QStringLiteral("0"));
     QCOMPARE(errors.count(), 2);
-}
-
-void MultilayerCoilTest::commaSeparator()
-{
-    const testing::DecimalSeparatorScope comma(',');
-    exact()->click();
-    Retype(edit("L2Dn"), "20");
-    Retype(edit("L2Dv"), "0.5");
-    QCOMPARE(edit("L2Dv")->text(), QStringLiteral("0,5"));
-    Retype(edit("L2J"), "10");
-    Retype(edit("L2W"), "100");
-    QVERIFY(edit("L2L")->text().contains(QLatin1Char(',')));
-    QVERIFY(SameDigits(Shown(edit("L2L")), 125000.0 / 1525, 12));
 }
 
 QTEST_MAIN(MultilayerCoilTest)

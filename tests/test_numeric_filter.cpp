@@ -1,5 +1,4 @@
-#include "app/main_window.h"
-#include "support/test_support.h"
+#include "support/page_fixture.h"
 #include "values/numeric_filter.h"
 
 #include <QClipboard>
@@ -257,11 +256,9 @@ void NumericFilterTest::editFollowsTheRulesKeyByKey()
     QFETCH(int, seed);
     QFETCH(QString, expected);
     const testing::DecimalSeparatorScope scope(separator);
-    const testing::CapturedErrors errors; // texts such as 1-2 are reported, not shown in a box
-    app::MainWindow window;
-    window.show();
-    testing::OpenPage(window, QStringLiteral("N7"));
-    QLineEdit* edit = testing::Find<QLineEdit>(&window, QStringLiteral("LCFC"));
+    // Texts such as 1-2 are reported to the fixture, not shown in a box.
+    const testing::PageFixture page(QStringLiteral("N7"));
+    QLineEdit* edit = page.edit(QStringLiteral("LCFC"));
     edit->setFocus();
     Keys board{edit, separator};
     board.place(edit->cursorPosition(), 0);

@@ -1,26 +1,26 @@
 #include "support/layout_check.h"
-#include "support/resistive_a_support.h"
+#include "support/unit_fields.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 #include <cmath>
 
-using resistive_a::IsInput;
-using resistive_a::IsRed;
-using resistive_a::IsSolved;
-using resistive_a::Shows;
+using testing::IsInput;
+using testing::IsRed;
+using testing::IsSolved;
+using testing::Shows;
 using testing::Retype;
 
 namespace {
 
-const QList<resistive_a::UnitField> kFields{
+const QList<testing::UnitField> kFields{
     {"OmV", "Напряжение V", "OmCBV", {"мВ", "В", "кВ"}, 1, "Вольт"},
     {"OmI", "Ток A", "OmCBI", {"мкА", "мА", "А"}, 2, "Ампер"},
     {"OmRn", "Сопротивление Rн", "OmCBRn", {"Ом", "кОм", "мОм", "гОм"}, 0, "Ом"},
     {"OmW", "Мощность W", "OmCBW", {"мВт", "Вт", "кВт"}, 1, "Ват"},
 };
-const QStringList kEdits = resistive_a::EditNames(kFields);
+const QStringList kEdits = testing::EditNames(kFields);
 
 struct Load {
     double v, i, r, w;
@@ -72,23 +72,19 @@ private slots:
     void zeroedInputOfAnEarlierBlockSolvesThatBlock();
     void oneFieldOrNegativeInputComputesNothing_data();
     void oneFieldOrNegativeInputComputesNothing();
-    void clearRestoresEverything();
-    void misplacedSignIsReportedOnce();
-    void bothDecimalSeparators_data();
-    void bothDecimalSeparators();
     void overflowTurnsRed_data();
     void overflowTurnsRed();
 
 private:
     QLineEdit* edit(const QString& name) const { return page->edit(name); }
-    std::unique_ptr<resistive_a::PageFixture> page;
+    std::unique_ptr<testing::PageFixture> page;
 };
 
 void OhmsLawTest::initTestCase()
 {
-    page = std::make_unique<resistive_a::PageFixture>("N32");
+    page = std::make_unique<testing::PageFixture>("N32");
     // As the page first opens, before any clearing.
-    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
+    QCOMPARE(testing::FieldFaults(*page, kFields), QStringList());
     QCOMPARE(edit("OmV")->parentWidget()->objectName(), QString("TS15"));
 }
 
@@ -142,7 +138,7 @@ void OhmsLawTest::twoGivenSolveTheOtherTwo()
     }
 
     // The same pair is solved again from the changed input.
-    resistive_a::Overtype(edit(first), QString::number(Quantity(load, first) * 4));
+    testing::Overtype(edit(first), QString::number(Quantity(load, first) * 4));
     const Load changed = Complete(first, Quantity(load, first) * 4, second, Quantity(load, second));
     for (const QString& name : kEdits) {
         QCOMPARE(IsSolved(edit(name)), name != first && name != second);
@@ -262,7 +258,7 @@ void OhmsLawTest::oneFieldOrNegativeInputComputesNothing()
     QFETCH(QString, secondText);
 
     if (firstText.startsWith('-'))
-        resistive_a::RetypeNegative(edit(first), firstText.mid(1));
+        testing::RetypeNegative(edit(first), firstText.mid(1));
     else
         Retype(edit(first), firstText);
     QCOMPARE(edit(first)->text(), firstText);
@@ -274,73 +270,6 @@ void OhmsLawTest::oneFieldOrNegativeInputComputesNothing()
         if (name != first && name != second)
             QCOMPARE(edit(name)->text(), QString("0"));
     }
-}
-
-void OhmsLawTest::clearRestoresEverything()
-{
-    testing::Choose(page->combo("OmCBV"), "мВ");
-    testing::Choose(page->combo("OmCBI"), "мА");
-    testing::Choose(page->combo("OmCBRn"), "кОм");
-    testing::Choose(page->combo("OmCBW"), "кВт");
-    Retype(edit("OmI"), "2");
-    Retype(edit("OmRn"), "5");
-    QVERIFY(IsSolved(edit("OmV")));
-
-    page->clear("OmButton");
-    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
-
-    // Nothing is remembered: the next pair solves in base units again.
-    Retype(edit("OmV"), "12");
-    Retype(edit("OmRn"), "4");
-    QCOMPARE(edit("OmI")->text(), QString("3"));
-    QCOMPARE(edit("OmW")->text(), QString("36"));
-    QVERIFY(IsInput(edit("OmV")));
-}
-
-void OhmsLawTest::misplacedSignIsReportedOnce()
-{
-    Retype(edit("OmI"), "25");
-    Retype(edit("OmRn"), "2");
-    QCOMPARE(edit("OmV")->text(), QString("50"));
-
-    resistive_a::TypeAt(edit("OmI"), 1, "-");
-    QCOMPARE(edit("OmI")->text(), QString("2-5"));
-    QCOMPARE(page->errors().count(), 1);
-    QVERIFY(page->errors().messages().first().contains("2-5"));
-    QCOMPARE(edit("OmV")->text(), QString("50"));
-    QCOMPARE(edit("OmW")->text(), QString("1250"));
-    QVERIFY(IsSolved(edit("OmV")));
-    QVERIFY(IsSolved(edit("OmW")));
-    page->errors().clear();
-}
-
-void OhmsLawTest::bothDecimalSeparators_data()
-{
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QString>("voltage");
-    QTest::addColumn<QString>("power");
-    QTest::newRow("point typed as point") << QChar('.') << "2.5" << "2.5" << "7.5" << "18.75";
-    QTest::newRow("comma typed where point is used") << QChar('.') << "2,5" << "2.5" << "7.5" << "18.75";
-    QTest::newRow("comma typed as comma") << QChar(',') << "2,5" << "2,5" << "7,5" << "18,75";
-    QTest::newRow("point typed where comma is used") << QChar(',') << "2.5" << "2,5" << "7,5" << "18,75";
-}
-
-void OhmsLawTest::bothDecimalSeparators()
-{
-    QFETCH(QChar, separator);
-    QFETCH(QString, typed);
-    QFETCH(QString, current);
-    QFETCH(QString, voltage);
-    QFETCH(QString, power);
-
-    const testing::DecimalSeparatorScope scope(separator);
-    Retype(edit("OmI"), typed);
-    Retype(edit("OmRn"), "3");
-    QCOMPARE(edit("OmI")->text(), current);
-    QCOMPARE(edit("OmV")->text(), voltage);
-    QCOMPARE(edit("OmW")->text(), power);
 }
 
 void OhmsLawTest::overflowTurnsRed_data()
@@ -356,7 +285,7 @@ void OhmsLawTest::overflowTurnsRed()
     const testing::DecimalSeparatorScope scope(separator);
     const QString tooLarge("Нет решения: результат слишком велик");
 
-    resistive_a::Paste(edit("OmRn"), "1e-200");
+    testing::Paste(edit("OmRn"), "1e-200");
     Retype(edit("OmV"), QString("1") + separator + "5");
     QVERIFY(Shows(edit("OmI"), 1.5E200));
     const QString current = edit("OmI")->text();
@@ -364,7 +293,7 @@ void OhmsLawTest::overflowTurnsRed()
     QVERIFY(current.contains(separator));
 
     // 1E200 V across 1E-200 Ом drives a current far beyond what a field holds.
-    resistive_a::Paste(edit("OmV"), "1e200");
+    testing::Paste(edit("OmV"), "1e200");
     for (const char* name : {"OmI", "OmW"}) {
         QVERIFY(IsRed(edit(name)));
         QVERIFY(edit(name)->isReadOnly());
@@ -373,7 +302,7 @@ void OhmsLawTest::overflowTurnsRed()
     QCOMPARE(edit("OmI")->text(), current);
     QCOMPARE(edit("OmW")->text(), power);
 
-    resistive_a::Paste(edit("OmV"), QString("2") + separator + "5");
+    testing::Paste(edit("OmV"), QString("2") + separator + "5");
     QVERIFY(Shows(edit("OmI"), 2.5E200));
     QVERIFY(Shows(edit("OmW"), 6.25E200));
     for (const char* name : {"OmI", "OmW"}) {

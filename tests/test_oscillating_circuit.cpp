@@ -1,4 +1,4 @@
-#include "support/circuits_support.h"
+#include "support/page_fixture.h"
 
 #include "values/field.h"
 #include "values/number_text.h"
@@ -9,7 +9,6 @@
 #include <cmath>
 
 using namespace testing;
-using namespace testing::circuits;
 
 namespace {
 
@@ -30,7 +29,7 @@ struct Circuit {
     QComboBox* lUnit;
     QComboBox* fUnit;
 
-    explicit Circuit(const OpenedPage& page)
+    explicit Circuit(const PageFixture& page)
         : c(page.edit("LCFC")), l(page.edit("LCFL")), f(page.edit("LCFF")),
           cUnit(page.combo("LCFCBC")), lUnit(page.combo("LCFCBL")), fUnit(page.combo("LCFCBF"))
     {
@@ -44,7 +43,7 @@ class OscillatingCircuitTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { page = std::make_unique<OpenedPage>(QStringLiteral("N7")); }
+    void init() { page = std::make_unique<PageFixture>(QStringLiteral("N7")); }
     void cleanup() { page.reset(); }
 
     void showsItsControls();
@@ -58,12 +57,11 @@ private slots:
     void typingZeroMovesTheSolution();
     void roundTrip_data();
     void roundTrip();
-    void clearRestoresEverything();
     void badInputIsReportedOnce_data();
     void badInputIsReportedOnce();
 
 private:
-    std::unique_ptr<OpenedPage> page;
+    std::unique_ptr<PageFixture> page;
 };
 
 void OscillatingCircuitTest::showsItsControls()
@@ -283,32 +281,6 @@ void OscillatingCircuitTest::roundTrip()
     QLineEdit* back = circuit.field(recovered);
     QVERIFY(IsSolved(back));
     QVERIFY2(SameDigits(Shown(back), values::ParseNumber(typed[recovered]), 12), qPrintable(back->text()));
-}
-
-void OscillatingCircuitTest::clearRestoresEverything()
-{
-    const Circuit circuit(*page);
-    Retype(circuit.c, "100");
-    Retype(circuit.l, "10");
-    Retype(circuit.l, "0");
-    Choose(circuit.cUnit, 2);
-    Choose(circuit.lUnit, 1);
-    Choose(circuit.fUnit, 0);
-    page->button("LCFButton")->click();
-    for (QLineEdit* edit : {circuit.c, circuit.l, circuit.f}) {
-        QCOMPARE(edit->text(), QStringLiteral("0"));
-        QVERIFY(IsInput(edit));
-    }
-    QCOMPARE(circuit.cUnit->currentText(), QStringLiteral("пФ"));
-    QCOMPARE(circuit.lUnit->currentText(), QStringLiteral("мкГн"));
-    QCOMPARE(circuit.fUnit->currentText(), QStringLiteral("мГц"));
-    QCOMPARE(circuit.cUnit->toolTip(), QStringLiteral("Пикофарад"));
-    QCOMPARE(circuit.lUnit->toolTip(), QStringLiteral("Микрогенри"));
-    QCOMPARE(circuit.fUnit->toolTip(), QStringLiteral("Мегагерц"));
-    // Nothing of the old solution is left: two inputs solve the third afresh.
-    Retype(circuit.f, "1");
-    Retype(circuit.l, "1");
-    QVERIFY(RoundsTo(Shown(circuit.c), 25330.3));
 }
 
 void OscillatingCircuitTest::badInputIsReportedOnce_data()

@@ -1,25 +1,25 @@
 #include "support/layout_check.h"
-#include "support/resistive_a_support.h"
+#include "support/unit_fields.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-using resistive_a::IsInput;
-using resistive_a::IsRed;
-using resistive_a::IsSolved;
-using resistive_a::Shows;
+using testing::IsInput;
+using testing::IsRed;
+using testing::IsSolved;
+using testing::Shows;
 using testing::Retype;
 
 namespace {
 
 const QStringList kOhms{"Ом", "кОм", "мОм", "гОм"};
-const QList<resistive_a::UnitField> kFields{
+const QList<testing::UnitField> kFields{
     {"RRR1", "R1", "RRCBR1", kOhms, 0, "Ом"},
     {"RRR2", "R2", "RRCBR2", kOhms, 0, "Ом"},
     {"RRR12", "(R1*R2)/(R1+R2)", "RRCBR12", kOhms, 0, "Ом"},
 };
-const QStringList kEdits = resistive_a::EditNames(kFields);
-const QStringList kCombos = resistive_a::ComboNames(kFields);
+const QStringList kEdits = testing::EditNames(kFields);
+const QStringList kCombos = testing::ComboNames(kFields);
 
 double Parallel(double r1, double r2)
 {
@@ -44,21 +44,17 @@ private slots:
     void allZeroComputesNothing();
     void unitChangeOnSolvedPage_data();
     void unitChangeOnSolvedPage();
-    void clearRestoresEverything();
-    void misplacedSignIsReportedOnce();
-    void bothDecimalSeparators_data();
-    void bothDecimalSeparators();
 
 private:
     QLineEdit* edit(const QString& name) const { return page->edit(name); }
-    std::unique_ptr<resistive_a::PageFixture> page;
+    std::unique_ptr<testing::PageFixture> page;
 };
 
 void ParallelResistorsTest::initTestCase()
 {
-    page = std::make_unique<resistive_a::PageFixture>("R1R21");
+    page = std::make_unique<testing::PageFixture>("R1R21");
     // As the page first opens, before any clearing.
-    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
+    QCOMPARE(testing::FieldFaults(*page, kFields), QStringList());
 }
 
 void ParallelResistorsTest::init()
@@ -139,7 +135,7 @@ void ParallelResistorsTest::combinedNotBelowTheOtherComputesNothing()
     // The combined value first, so that no digit of R2 ever exceeds it.
     for (const auto& [name, text] : {std::pair{"RRR12", combined}, std::pair{"RRR2", r2}}) {
         if (text.contains('e'))
-            resistive_a::Paste(edit(name), text);
+            testing::Paste(edit(name), text);
         else
             Retype(edit(name), text);
     }
@@ -193,58 +189,6 @@ void ParallelResistorsTest::unitChangeOnSolvedPage()
     QVERIFY(IsSolved(edit("RRR12")));
     QCOMPARE(edit("RRR1")->text(), QString("100"));
     QCOMPARE(edit("RRR2")->text(), QString("300"));
-}
-
-void ParallelResistorsTest::clearRestoresEverything()
-{
-    for (const QString& name : kCombos)
-        testing::Choose(page->combo(name), "кОм");
-    Retype(edit("RRR1"), "100");
-    Retype(edit("RRR2"), "100");
-    QCOMPARE(edit("RRR12")->text(), QString("50"));
-
-    page->clear("RRButton");
-    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
-
-    // Nothing is remembered: R1 is free to be solved now.
-    Retype(edit("RRR2"), "100");
-    Retype(edit("RRR12"), "50");
-    QCOMPARE(edit("RRR1")->text(), QString("100"));
-    QVERIFY(IsSolved(edit("RRR1")));
-    QVERIFY(IsInput(edit("RRR12")));
-}
-
-void ParallelResistorsTest::misplacedSignIsReportedOnce()
-{
-    Retype(edit("RRR1"), "12");
-    Retype(edit("RRR2"), "12");
-    QCOMPARE(edit("RRR12")->text(), QString("6"));
-    resistive_a::TypeAt(edit("RRR2"), 1, "+");
-    QCOMPARE(edit("RRR2")->text(), QString("1+2"));
-    QCOMPARE(page->errors().count(), 1);
-    QCOMPARE(edit("RRR12")->text(), QString("6"));
-    QVERIFY(IsSolved(edit("RRR12")));
-    page->errors().clear();
-}
-
-void ParallelResistorsTest::bothDecimalSeparators_data()
-{
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("combined");
-    QTest::newRow("point") << QChar('.') << "1,5" << "0.75";
-    QTest::newRow("comma") << QChar(',') << "1.5" << "0,75";
-}
-
-void ParallelResistorsTest::bothDecimalSeparators()
-{
-    QFETCH(QChar, separator);
-    QFETCH(QString, typed);
-    QFETCH(QString, combined);
-    const testing::DecimalSeparatorScope scope(separator);
-    Retype(edit("RRR1"), typed);
-    Retype(edit("RRR2"), typed);
-    QCOMPARE(edit("RRR12")->text(), combined);
 }
 
 QTEST_MAIN(ParallelResistorsTest)

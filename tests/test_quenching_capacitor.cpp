@@ -1,5 +1,5 @@
 #include "support/layout_check.h"
-#include "support/resistive_a_support.h"
+#include "support/unit_fields.h"
 #include "values/number_text.h"
 
 #include <QLabel>
@@ -8,22 +8,22 @@
 #include <cmath>
 #include <numbers>
 
-using resistive_a::IsInput;
-using resistive_a::IsRed;
-using resistive_a::IsSolved;
-using resistive_a::Shows;
+using testing::IsInput;
+using testing::IsRed;
+using testing::IsSolved;
+using testing::Shows;
 using testing::Retype;
 
 namespace {
 
-const QList<resistive_a::UnitField> kFields{
+const QList<testing::UnitField> kFields{
     {"CDIn", "Ток нагрузки Iн", "CDCBIn", {"мкА", "мА", "А"}, 2, "Ампер"},
     {"CDUn", "Напряжение нагрузки Uн", "CDCBUn", {"мВ", "В", "кВ"}, 1, "Вольт"},
     {"CDUv", "Входное напряжение Uв", "CDCBUv", {"мВ", "В", "кВ"}, 1, "Вольт"},
     {"CDF", "Частота", "CDCBF", {"Гц", "кГц", "мГц", "гГц"}, 0, "Герц"},
     {"CDC", "Ёмкость С", "CDCBC", {"пФ", "нФ", "мкФ", "Ф"}, 2, "Микрофарад"},
 };
-const QStringList kEdits = resistive_a::EditNames(kFields);
+const QStringList kEdits = testing::EditNames(kFields);
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
@@ -57,23 +57,17 @@ private slots:
     void capacitorDroppingMoreThanTheInputTurnsRed();
     void unitChangeOnSolvedPage_data();
     void unitChangeOnSolvedPage();
-    void clearRestoresEverything();
-    void misplacedSignIsReportedOnce();
-    void bothDecimalSeparators_data();
-    void bothDecimalSeparators();
 
 private:
     QLineEdit* edit(const QString& name) const { return page->edit(name); }
-    // Uн = 12 В, Uв = 220 В, F = 50 Гц, C = 1 мкФ: Iн is solved.
-    void solveCurrent();
-    std::unique_ptr<resistive_a::PageFixture> page;
+    std::unique_ptr<testing::PageFixture> page;
 };
 
 void QuenchingCapacitorTest::initTestCase()
 {
-    page = std::make_unique<resistive_a::PageFixture>("N34");
+    page = std::make_unique<testing::PageFixture>("N34");
     // As the page first opens, before any clearing.
-    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
+    QCOMPARE(testing::FieldFaults(*page, kFields), QStringList());
 }
 
 void QuenchingCapacitorTest::init()
@@ -85,14 +79,6 @@ void QuenchingCapacitorTest::init()
 void QuenchingCapacitorTest::cleanup()
 {
     QCOMPARE(page->errors().messages(), QStringList());
-}
-
-void QuenchingCapacitorTest::solveCurrent()
-{
-    Retype(edit("CDUn"), "12");
-    Retype(edit("CDUv"), "220");
-    Retype(edit("CDF"), "50");
-    Retype(edit("CDC"), "1");
 }
 
 void QuenchingCapacitorTest::controlsAsDesigned()
@@ -150,7 +136,7 @@ void QuenchingCapacitorTest::loadNotBelowInputTurnsRed()
     QVERIFY(IsRed(edit("CDUn")));
 
     // A lower load voltage clears the flag and the current is solved at once.
-    resistive_a::Overtype(edit("CDUn"), "12");
+    testing::Overtype(edit("CDUn"), "12");
     QVERIFY(IsInput(edit("CDUn")));
     QCOMPARE(edit("CDUn")->toolTip(), QString());
     QVERIFY(Shows(edit("CDIn"), LoadCurrent(12, 220, 50, 1E-6)));
@@ -163,7 +149,7 @@ void QuenchingCapacitorTest::loadNotBelowInputTurnsRed()
     Retype(edit("CDF"), "50");
     Retype(edit("CDC"), "1.4");
     QVERIFY(IsSolved(edit("CDUn")));
-    resistive_a::Overtype(edit("CDUv"), "100");
+    testing::Overtype(edit("CDUv"), "100");
     const double x = CapacitorVoltage(0.01, 50, 1.4E-6);
     QVERIFY(Shows(edit("CDUn"), std::sqrt(100 * 100 - x * x)));
     QVERIFY(IsSolved(edit("CDUn")));
@@ -203,7 +189,7 @@ void QuenchingCapacitorTest::capacitorDroppingMoreThanTheInputTurnsRed()
         QCOMPARE(edit("CDUn")->text(), QString("0"));
         QVERIFY(!edit("CDUn")->isReadOnly());
         // Nothing was solved: a current the input can carry solves the load voltage.
-        resistive_a::Overtype(edit("CDIn"), "0" + QString(separator) + "05");
+        testing::Overtype(edit("CDIn"), "0" + QString(separator) + "05");
     }
     const double x = CapacitorVoltage(values::ParseNumber(edit("CDIn")->text()), 50,
                                       values::ParseNumber(capacitance) * 1E-6);
@@ -213,7 +199,7 @@ void QuenchingCapacitorTest::capacitorDroppingMoreThanTheInputTurnsRed()
 
     // 1 А again: the solved field keeps its last value, red.
     const QString solved = edit("CDUn")->text();
-    resistive_a::Overtype(edit("CDIn"), "1");
+    testing::Overtype(edit("CDIn"), "1");
     QVERIFY(IsRed(edit("CDUn")));
     QVERIFY(edit("CDUn")->isReadOnly());
     QCOMPARE(edit("CDUn")->text(), solved);
@@ -280,56 +266,6 @@ void QuenchingCapacitorTest::unitChangeOnSolvedPage()
     QVERIFY(IsSolved(edit(solved)));
     for (const QString& name : kEdits)
         QCOMPARE(IsSolved(edit(name)), name == solved);
-}
-
-void QuenchingCapacitorTest::clearRestoresEverything()
-{
-    testing::Choose(page->combo("CDCBIn"), "мА");
-    testing::Choose(page->combo("CDCBUn"), "мВ");
-    testing::Choose(page->combo("CDCBUv"), "кВ");
-    testing::Choose(page->combo("CDCBF"), "гГц");
-    testing::Choose(page->combo("CDCBC"), "пФ");
-    solveCurrent();
-    QVERIFY(IsSolved(edit("CDIn")));
-
-    page->clear("CDButton");
-    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
-}
-
-void QuenchingCapacitorTest::misplacedSignIsReportedOnce()
-{
-    solveCurrent();
-    const QString current = edit("CDIn")->text();
-    resistive_a::TypeAt(edit("CDF"), 1, "-");
-    QCOMPARE(edit("CDF")->text(), QString("5-0"));
-    QCOMPARE(page->errors().count(), 1);
-    QCOMPARE(edit("CDIn")->text(), current);
-    QVERIFY(IsSolved(edit("CDIn")));
-    page->errors().clear();
-}
-
-void QuenchingCapacitorTest::bothDecimalSeparators_data()
-{
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("point") << QChar('.') << "0,5" << "0.5";
-    QTest::newRow("comma") << QChar(',') << "0.5" << "0,5";
-}
-
-void QuenchingCapacitorTest::bothDecimalSeparators()
-{
-    QFETCH(QChar, separator);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    const testing::DecimalSeparatorScope scope(separator);
-    Retype(edit("CDUn"), "12");
-    Retype(edit("CDUv"), "220");
-    Retype(edit("CDF"), "50");
-    Retype(edit("CDC"), typed);
-    QCOMPARE(edit("CDC")->text(), shown);
-    QVERIFY(Shows(edit("CDIn"), LoadCurrent(12, 220, 50, 0.5E-6)));
-    QVERIFY(edit("CDIn")->text().contains(separator));
 }
 
 QTEST_MAIN(QuenchingCapacitorTest)

@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 #include "controls/labelled_edit.h"
 #include "support/page_fixture.h"
-#include "support/resistive_a_support.h"
+#include "support/unit_fields.h"
 #include "support/test_support.h"
 #include "values/field.h"
 
@@ -41,11 +41,8 @@ private slots:
     void resultUnitChangeReshows();
     void inputUnitChangeRecomputes();
     void halvesClearIndependently();
-    void bothDecimalSeparators_data();
-    void bothDecimalSeparators();
     void overflowTurnsRed_data();
     void overflowTurnsRed();
-    void badNumberIsReportedOnce();
 
 private:
     QLineEdit* edit(const QString& name) const { return Find<QLineEdit>(page_, name); }
@@ -257,28 +254,6 @@ void ReactanceTest::halvesClearIndependently()
     QVERIFY(testing::SameDigits(testing::Shown(edit("RLCFLL")), 100 / (kTwoPi * 1e6) / 1e-6));
 }
 
-void ReactanceTest::bothDecimalSeparators_data()
-{
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("point") << QChar('.') << "0.5" << "0.318309886183791";
-    QTest::newRow("comma") << QChar(',') << "0,5" << "0,318309886183791";
-    QTest::newRow("point typed where comma is the separator") << QChar(',') << "0.5" << "0,318309886183791";
-}
-
-void ReactanceTest::bothDecimalSeparators()
-{
-    QFETCH(QChar, separator);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-
-    const testing::DecimalSeparatorScope scope(separator);
-    typeAll({{"RLCFCC", "1"}, {"RLCFCF", typed}});
-    QCOMPARE(edit("RLCFCRxc")->text(), shown);
-}
-
 void ReactanceTest::overflowTurnsRed_data()
 {
     QTest::addColumn<QChar>("separator");
@@ -297,30 +272,16 @@ void ReactanceTest::overflowTurnsRed()
     testing::Choose(combo("RLCFCCBC"), "Ф");
     testing::Choose(combo("RLCFCCBF"), "Гц");
     for (const auto& [name, text] : {std::pair{"RLCFCC", capacitance}, std::pair{"RLCFCF", QString("1E-10")}})
-        resistive_a::Paste(edit(name), text);
+        testing::Paste(edit(name), text);
     QCOMPARE(edit("RLCFCRxc")->text(), QString("0"));
     QCOMPARE(testing::Background(edit("RLCFCRxc")), values::InvalidColour);
     QCOMPARE(edit("RLCFCRxc")->toolTip(), QString("Нет решения: результат слишком велик"));
 
     // A frequency that gives a reactance within range solves it.
-    resistive_a::Paste(edit("RLCFCF"), "1E290");
+    testing::Paste(edit("RLCFCF"), "1E290");
     QVERIFY(testing::SameDigits(testing::Shown(edit("RLCFCRxc")), 1 / (kTwoPi * 1.5E-300 * 1E290)));
     QCOMPARE(testing::Background(edit("RLCFCRxc")), values::ResultColour);
     QCOMPARE(testing::Reason(edit("RLCFCRxc")), QString());
-}
-
-void ReactanceTest::badNumberIsReportedOnce()
-{
-    typeAll({{"RLCFLL", "12"}, {"RLCFLF", "1"}});
-    const QString reactance = edit("RLCFLRxl")->text();
-    edit("RLCFLL")->setCursorPosition(1);
-    testing::Type(edit("RLCFLL"), "-");
-    QCOMPARE(edit("RLCFLL")->text(), QString("1-2"));
-    QCOMPARE(fixture_->errors().count(), 1);
-    QCOMPARE(fixture_->errors().messages().front(), QStringLiteral("Индуктивность катушки L: «1-2» — не число"));
-    fixture_->errors().clear();
-    QCOMPARE(edit("RLCFLRxl")->text(), reactance);
-    QCOMPARE(testing::Background(edit("RLCFLRxl")), values::ResultColour);
 }
 
 QTEST_MAIN(ReactanceTest)

@@ -1,4 +1,4 @@
-#include "test_resistor_colour_support.h"
+#include "support/codes_page.h"
 
 #include "controls/radio_group.h"
 
@@ -249,7 +249,7 @@ void ResistorCodeTest::reopeningKeepsAnswersAndBands()
     QCOMPARE(AnswerText(*w, 10), QStringLiteral("4.7 кОм"));
     QCOMPARE(w->pictures("ColorRImage", {1, 2, 3, 4}), PicturesOf("yellow violet red gold"));
     w->nested->setCurrentIndex(1);
-    w->reopen("N35");
+    w->closeAndReopen();
     QCOMPARE(w->pictures("ColorRImage", {1, 2, 3, 4}), PicturesOf("none none none none"));
     QCOMPARE(AnswerText(*w, 10), QStringLiteral("4.7 кОм"));
     QCOMPARE(AnswerText(*w, 11), QStringLiteral("5%"));

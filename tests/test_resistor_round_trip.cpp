@@ -1,4 +1,4 @@
-#include "test_resistor_colour_support.h"
+#include "support/codes_page.h"
 
 #include "controls/radio_group.h"
 #include "values/number_text.h"

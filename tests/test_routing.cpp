@@ -189,7 +189,7 @@ void RoutingTest::conversionFailureIsReportedOnce()
     // The message names the field by its caption, without the colon.
     QCOMPARE(errors.messages().first(), QStringLiteral("Ёмкость С: «%1» — не число").arg(shown));
     QCOMPARE(f.result->text(), QStringLiteral("99"));
-    QCOMPARE(testing::Background(f.result), QColor(255, 255, 0));
+    QCOMPARE(testing::Background(f.result), testing::Yellow);
 }
 
 void RoutingTest::comboTakesNoTypedCharacter()

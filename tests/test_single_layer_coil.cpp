@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "support/page_fixture.h"
 #include "support/test_support.h"
 #include "values/number_text.h"
 
@@ -14,23 +15,14 @@ using testing::Background;
 using testing::Find;
 using testing::FontColour;
 using testing::Retype;
+using testing::NormalText;
+using testing::Red;
+using testing::Window;
+using testing::Yellow;
 using testing::SameDigits;
 using testing::Shown;
 
 namespace {
-
-const QColor Yellow(255, 255, 0);
-const QColor Red(255, 0, 0);
-
-QColor NormalText()
-{
-    return QApplication::palette().color(QPalette::WindowText);
-}
-
-QColor Window()
-{
-    return QApplication::palette().color(QPalette::Base);
-}
 
 const QString RangeHint = QStringLiteral("В пределах 0.45-2.5 погрешность вычисления состовляет 1%");
 const QString RangeRule = QStringLiteral("J / (Dк + Dп) вне пределов 0.45 - 2.5: погрешность расчёта больше 1%");
@@ -65,31 +57,26 @@ private slots:
     void rangeLabels();
     void twoUnknownsChangeNothing();
     void solvedFieldFollowsLaterInputs();
-    void clearRestoresPage();
     void zeroMeanDiameterIsRed_data();
     void zeroMeanDiameterIsRed();
     void badNumberIsReported();
-    void commaSeparator();
 
 private:
-    QLineEdit* edit(const char* name) const { return Find<QLineEdit>(window.get(), QString::fromLatin1(name)); }
-    QLabel* label(const char* name) const { return Find<QLabel>(window.get(), QString::fromLatin1(name)); }
-    QCheckBox* closeWinding() const { return Find<QCheckBox>(window.get(), QStringLiteral("LCB1")); }
+    QLineEdit* edit(const char* name) const { return fixture_->find<QLineEdit>(QString::fromLatin1(name)); }
+    QLabel* label(const char* name) const { return fixture_->find<QLabel>(QString::fromLatin1(name)); }
+    QCheckBox* closeWinding() const { return fixture_->find<QCheckBox>(QStringLiteral("LCB1")); }
 
-    std::unique_ptr<app::MainWindow> window;
+    std::unique_ptr<testing::PageFixture> fixture_;
 };
 
 void SingleLayerCoilTest::initTestCase()
 {
-    window = std::make_unique<app::MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    testing::OpenPage(*window, QStringLiteral("N18"));
+    fixture_ = std::make_unique<testing::PageFixture>(QStringLiteral("N18"));
 }
 
 void SingleLayerCoilTest::init()
 {
-    Find<QPushButton>(window.get(), QStringLiteral("L1Button"))->click();
+    fixture_->find<QPushButton>(QStringLiteral("L1Button"))->click();
 }
 
 void SingleLayerCoilTest::layout_data()
@@ -107,17 +94,14 @@ void SingleLayerCoilTest::layout()
 {
     QFETCH(QString, name);
     QFETCH(QString, caption);
-    auto* field = Find<QLineEdit>(window.get(), name);
+    auto* field = fixture_->find<QLineEdit>(name);
     QCOMPARE(field->text(), QStringLiteral("0"));
     QVERIFY(!field->isReadOnly());
     QVERIFY(field->parentWidget()->objectName() == QStringLiteral("TS7"));
-    const QList<QLabel*> labels = window->findChildren<QLabel*>();
-    const auto captionLabel = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == field; });
-    QVERIFY(captionLabel != labels.end());
-    QCOMPARE((*captionLabel)->text(), caption);
+    QCOMPARE(testing::Caption(field), caption);
 
     QCOMPARE(closeWinding()->text(), QStringLiteral("Виток к витку"));
-    QCOMPARE(Find<QGroupBox>(window.get(), QStringLiteral("LGB1"))->title(), QStringLiteral("Предельные значения"));
+    QCOMPARE(fixture_->find<QGroupBox>(QStringLiteral("LGB1"))->title(), QStringLiteral("Предельные значения"));
     QCOMPARE(label("LLabel1")->toolTip(), QStringLiteral("В пределах 0.45-2.5 погрешность вычисления состовляет 1%"));
     QCOMPARE(label("LLabel2")->text(), QStringLiteral("J < W*Dп"));
     QCOMPARE(label("L1Image1")->property("picture").toString(), QStringLiteral("L1Image1"));
@@ -332,35 +316,6 @@ void SingleLayerCoilTest::solvedFieldFollowsLaterInputs()
     QVERIFY(edit("LL1")->isReadOnly());
 }
 
-void SingleLayerCoilTest::clearRestoresPage()
-{
-    Retype(edit("LW1"), "10");
-    Retype(edit("LDk1"), "10");
-    Retype(edit("LDp1"), "0.5");
-    Retype(edit("LJ1"), "4");
-    closeWinding()->click();
-    Retype(edit("LDp1"), "0.1");
-    QVERIFY(edit("LL1")->isReadOnly());
-
-    Find<QPushButton>(window.get(), QStringLiteral("L1Button"))->click();
-    QVERIFY(!closeWinding()->isChecked());
-    QCOMPARE(label("LLabel1")->text(), QStringLiteral("0.45 < ?? < 2.5"));
-    QCOMPARE(FontColour(label("LLabel1")), NormalText());
-    QCOMPARE(FontColour(label("LLabel2")), NormalText());
-    for (const char* name : {"LW1", "LDk1", "LDp1", "LJ1", "LL1"}) {
-        QCOMPARE(edit(name)->text(), QStringLiteral("0"));
-        QVERIFY(!edit(name)->isReadOnly());
-        QCOMPARE(Background(edit(name)), Window());
-    }
-
-    // The next coil is solved afresh, not through the old solved field.
-    Retype(edit("LDk1"), "10");
-    Retype(edit("LDp1"), "0.5");
-    Retype(edit("LJ1"), "5");
-    Retype(edit("LL1"), values::FormatNumber(CoilInductance(10, 10, 0.5, 5)));
-    QVERIFY(SameDigits(Shown(edit("LW1")), 10, 10));
-}
-
 void SingleLayerCoilTest::zeroMeanDiameterIsRed_data()
 {
     QTest::addColumn<QChar>("separator");
@@ -400,7 +355,7 @@ void SingleLayerCoilTest::zeroMeanDiameterIsRed()
     const testing::CapturedErrors errors;
     Retype(edit(qPrintable(lastField)), lastField == "LDk1" ? former : lastText);
 
-    QWidget* const unsolved = window->findChild<QWidget*>(red);
+    QWidget* const unsolved = fixture_->window()->findChild<QWidget*>(red);
     QCOMPARE(errors.count(), 0);
     QCOMPARE(edit("LL1")->text(), inductanceText);
     QCOMPARE(label("LLabel1")->text(), QStringLiteral("0.45 < ?? < 2.5"));
@@ -430,21 +385,6 @@ void SingleLayerCoilTest::badNumberIsReported()
     QVERIFY(errors.messages().first().contains(QStringLiteral("1-2")));
     QCOMPARE(edit("LL1")->text(), before);
     QCOMPARE(edit("LJ1")->text(), QStringLiteral("1-2"));
-}
-
-void SingleLayerCoilTest::commaSeparator()
-{
-    const testing::DecimalSeparatorScope comma(',');
-    Retype(edit("LW1"), "10");
-    Retype(edit("LDk1"), "10");
-    Retype(edit("LDp1"), "0.5");  // the point is turned into the comma
-    QCOMPARE(edit("LDp1")->text(), QStringLiteral("0,5"));
-    Retype(edit("LJ1"), "5");
-
-    QVERIFY(edit("LL1")->text().contains(QLatin1Char(',')));
-    QVERIFY(SameDigits(Shown(edit("LL1")), CoilInductance(10, 10, 0.5, 5), 12));
-    QCOMPARE(label("LLabel1")->text(), "0.45 < " + values::FormatNumber(5 / 10.5) + " < 2.5");
-    QVERIFY(label("LLabel1")->text().startsWith(QStringLiteral("0.45 < 0,47")));
 }
 
 QTEST_MAIN(SingleLayerCoilTest)

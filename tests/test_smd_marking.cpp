@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "controls/radio_group.h"
 #include "support/reference_support.h"
+#include "support/page_fixture.h"
 #include "support/test_support.h"
 
 #include <QCheckBox>
@@ -78,7 +79,7 @@ private:
 
     QTemporaryDir dir_;
     QString previousDir_;
-    std::unique_ptr<app::MainWindow> window_;
+    std::unique_ptr<testing::PageFixture> fixture_;
     QLineEdit* edit_ = nullptr;
     QGroupBox* group_ = nullptr;
     QCheckBox* partial_ = nullptr;
@@ -93,15 +94,13 @@ void SmdMarkingTest::initTestCase()
     previousDir_ = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir_.path()));
     QVERIFY(QDir().mkdir(QStringLiteral("Baase")));
-    window_ = std::make_unique<app::MainWindow>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    edit_ = testing::Find<QLineEdit>(window_.get(), QStringLiteral("SMDEdit1"));
-    group_ = testing::Find<QGroupBox>(window_.get(), QStringLiteral("SMDRadioGroup1"));
-    partial_ = testing::Find<QCheckBox>(window_.get(), QStringLiteral("SMDCheckBox1"));
-    colour_ = testing::Find<QCheckBox>(window_.get(), QStringLiteral("SMDCheckBox2"));
-    count_ = testing::Find<QLabel>(window_.get(), QStringLiteral("SMDLabel1"));
-    grid_ = testing::Find<QTableView>(window_.get(), QStringLiteral("SMDStringGrid1"));
+    fixture_ = std::make_unique<testing::PageFixture>(QStringLiteral("SMD1"));
+    edit_ = fixture_->find<QLineEdit>(QStringLiteral("SMDEdit1"));
+    group_ = fixture_->find<QGroupBox>(QStringLiteral("SMDRadioGroup1"));
+    partial_ = fixture_->find<QCheckBox>(QStringLiteral("SMDCheckBox1"));
+    colour_ = fixture_->find<QCheckBox>(QStringLiteral("SMDCheckBox2"));
+    count_ = fixture_->find<QLabel>(QStringLiteral("SMDLabel1"));
+    grid_ = fixture_->find<QTableView>(QStringLiteral("SMDStringGrid1"));
 }
 
 void SmdMarkingTest::startState()
@@ -128,7 +127,7 @@ void SmdMarkingTest::startState()
 
 void SmdMarkingTest::cleanupTestCase()
 {
-    window_.reset();
+    fixture_.reset();
     QDir::setCurrent(previousDir_);
 }
 
@@ -136,7 +135,7 @@ void SmdMarkingTest::init()
 {
     testing::ClearPlace(QStringLiteral("Baase/SMD.db"));  // a pipe left by a failed row would block the write
     WriteFile(QStringLiteral("Baase/SMD.db"), FixtureBytes("\r\n"));
-    testing::OpenPage(*window_, QStringLiteral("SMD1"));
+    fixture_->reopen();
     edit_->clear();
     colour_->setChecked(false);
     partial_->setChecked(false);
@@ -156,7 +155,7 @@ void SmdMarkingTest::search(const QString& text, int type, bool partial, bool co
 QStringList SmdMarkingTest::designations() const
 {
     // The hint to check the keyboard layout stands for the empty list it explains.
-    if (testing::Find<QLabel>(window_.get(), QStringLiteral("SMDLayoutHint"))->isVisible())
+    if (fixture_->find<QLabel>(QStringLiteral("SMDLayoutHint"))->isVisible())
         return {count_->text() == QLatin1String("0") ? QStringLiteral("<layout hint>") : QStringLiteral("<hint with records>")};
     QStringList shown;
     const QAbstractItemModel* model = grid_->model();
@@ -319,7 +318,7 @@ void SmdMarkingTest::openingResetsWidthsAndCaptions()
     search(QStringLiteral("pnp"), 3, false, false);
     grid_->setColumnWidth(0, 150);
     grid_->setColumnWidth(5, 30);
-    testing::OpenPage(*window_, QStringLiteral("SMD1"));
+    fixture_->reopen();
     for (int column = 0; column < 6; ++column) {
         QCOMPARE(grid_->columnWidth(column), widths[column]);
         QCOMPARE(grid_->model()->headerData(column, Qt::Horizontal).toString(), captions[column]);
@@ -432,7 +431,7 @@ void SmdMarkingTest::listsMoreThanFiveThousand()
     grid_->viewport()->repaint();
     // The scroll bar that came with the records does not cover the last column.
     QTRY_VERIFY(grid_->columnViewportPosition(5) + grid_->columnWidth(5) <= grid_->viewport()->width());
-    testing::OpenPage(*window_, QStringLiteral("SMD1"));
+    fixture_->reopen();
     QVERIFY(grid_->columnViewportPosition(5) + grid_->columnWidth(5) <= grid_->viewport()->width());
 }
 

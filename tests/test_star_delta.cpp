@@ -1,27 +1,27 @@
 #include "support/layout_check.h"
-#include "support/resistive_a_support.h"
+#include "support/unit_fields.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
-using resistive_a::IsInput;
-using resistive_a::IsRed;
-using resistive_a::IsSolved;
-using resistive_a::Shows;
+using testing::IsInput;
+using testing::IsRed;
+using testing::IsSolved;
+using testing::Shows;
 using testing::Retype;
 
 namespace {
 
 const QStringList kOhms{"Ом", "кОм", "мОм", "гОм"};
-const QList<resistive_a::UnitField> kFields{
+const QList<testing::UnitField> kFields{
     {"RabcRab", "Rab", "RabcRabCB", kOhms, 0, "Ом"}, {"RabcRbc", "Rbc", "RabcRbcCB", kOhms, 0, "Ом"},
     {"RabcRca", "Rca", "RabcRcaCB", kOhms, 0, "Ом"}, {"RabcRa", "Ra", "RabcRaCB", kOhms, 0, "Ом"},
     {"RabcRb", "Rb", "RabcRbCB", kOhms, 0, "Ом"},    {"RabcRc", "Rc", "RabcRcCB", kOhms, 0, "Ом"},
 };
-const QStringList kDelta = resistive_a::EditNames(kFields).mid(0, 3);
-const QStringList kStar = resistive_a::EditNames(kFields).mid(3);
-const QStringList kCombos = resistive_a::ComboNames(kFields);
+const QStringList kDelta = testing::EditNames(kFields).mid(0, 3);
+const QStringList kStar = testing::EditNames(kFields).mid(3);
+const QStringList kCombos = testing::ComboNames(kFields);
 
 // Each star arm: the product of the two delta sides at its corner over the sum of all three.
 QList<double> Star(double ab, double bc, double ca)
@@ -56,22 +56,18 @@ private slots:
     void cancellingDeltaTurnsRed();
     void unitChangeOnSolvedPage_data();
     void unitChangeOnSolvedPage();
-    void clearRestoresEverything();
-    void misplacedSignIsReportedOnce();
-    void bothDecimalSeparators_data();
-    void bothDecimalSeparators();
 
 private:
     QLineEdit* edit(const QString& name) const { return page->edit(name); }
     void type(const QStringList& edits, const QStringList& texts);
-    std::unique_ptr<resistive_a::PageFixture> page;
+    std::unique_ptr<testing::PageFixture> page;
 };
 
 void StarDeltaTest::initTestCase()
 {
-    page = std::make_unique<resistive_a::PageFixture>("N24");
+    page = std::make_unique<testing::PageFixture>("N24");
     // As the page first opens, before any clearing.
-    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
+    QCOMPARE(testing::FieldFaults(*page, kFields), QStringList());
 }
 
 void StarDeltaTest::init()
@@ -89,7 +85,7 @@ void StarDeltaTest::type(const QStringList& edits, const QStringList& texts)
 {
     for (int k = 0; k < edits.size(); ++k) {
         if (texts[k].startsWith('-'))
-            resistive_a::RetypeNegative(edit(edits[k]), texts[k].mid(1));
+            testing::RetypeNegative(edit(edits[k]), texts[k].mid(1));
         else
             Retype(edit(edits[k]), texts[k]);
     }
@@ -200,7 +196,7 @@ void StarDeltaTest::cancellingDeltaTurnsRed()
     }
 
     // Nothing was solved: a side that no longer cancels gives the star.
-    resistive_a::Overtype(edit("RabcRbc"), apart);
+    testing::Overtype(edit("RabcRbc"), apart);
     for (int k = 0; k < 3; ++k) {
         QVERIFY(Shows(edit(kStar[k]), star[k]));
         QVERIFY(IsSolved(edit(kStar[k])));
@@ -238,55 +234,6 @@ void StarDeltaTest::unitChangeOnSolvedPage()
         QVERIFY(Shows(edit(kStar[k]), star[k]));
         QCOMPARE(edit(kDelta[k])->text(), QString("30"));
     }
-}
-
-void StarDeltaTest::clearRestoresEverything()
-{
-    for (const QString& name : kCombos)
-        testing::Choose(page->combo(name), "кОм");
-    type(kStar, {"10", "10", "10"});
-    QVERIFY(IsSolved(edit("RabcRab")));
-
-    page->clear("RabcButton");
-    QCOMPARE(resistive_a::FieldFaults(*page, kFields), QStringList());
-
-    // The direction is free again after clearing.
-    type(kDelta, {"30", "30", "30"});
-    QVERIFY(Shows(edit("RabcRa"), 10));
-    QVERIFY(IsSolved(edit("RabcRa")));
-}
-
-void StarDeltaTest::misplacedSignIsReportedOnce()
-{
-    type(kDelta, {"30", "30", "30"});
-    resistive_a::TypeAt(edit("RabcRbc"), 1, "-");
-    QCOMPARE(edit("RabcRbc")->text(), QString("3-0"));
-    QCOMPARE(page->errors().count(), 1);
-    for (const QString& name : kStar) {
-        QCOMPARE(edit(name)->text(), QString("10"));
-        QVERIFY(IsSolved(edit(name)));
-    }
-    page->errors().clear();
-}
-
-void StarDeltaTest::bothDecimalSeparators_data()
-{
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("point") << QChar('.') << "7,5" << "2.5";
-    QTest::newRow("comma") << QChar(',') << "7.5" << "2,5";
-}
-
-void StarDeltaTest::bothDecimalSeparators()
-{
-    QFETCH(QChar, separator);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    const testing::DecimalSeparatorScope scope(separator);
-    type(kDelta, {typed, typed, typed});
-    for (const QString& name : kStar)
-        QCOMPARE(edit(name)->text(), shown);
 }
 
 QTEST_MAIN(StarDeltaTest)

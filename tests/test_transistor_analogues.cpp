@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "support/reference_support.h"
+#include "support/page_fixture.h"
 #include "support/test_support.h"
 
 #include <QClipboard>
@@ -64,7 +65,7 @@ private:
 
     QTemporaryDir dir_;
     QString previousDir_;
-    std::unique_ptr<app::MainWindow> window_;
+    std::unique_ptr<testing::PageFixture> fixture_;
     QLineEdit* edit_ = nullptr;
     QLabel* count_ = nullptr;
     QTableView* grid_ = nullptr;
@@ -76,17 +77,15 @@ void TransistorAnaloguesTest::initTestCase()
     previousDir_ = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir_.path()));
     QVERIFY(QDir().mkdir(QStringLiteral("Baase")));
-    window_ = std::make_unique<app::MainWindow>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    edit_ = testing::Find<QLineEdit>(window_.get(), QStringLiteral("AnalogTrEdit"));
-    count_ = testing::Find<QLabel>(window_.get(), QStringLiteral("AnalogTrLabel1"));
-    grid_ = testing::Find<QTableView>(window_.get(), QStringLiteral("AnalogTrStringGrid"));
+    fixture_ = std::make_unique<testing::PageFixture>(QStringLiteral("N16"));
+    edit_ = fixture_->find<QLineEdit>(QStringLiteral("AnalogTrEdit"));
+    count_ = fixture_->find<QLabel>(QStringLiteral("AnalogTrLabel1"));
+    grid_ = fixture_->find<QTableView>(QStringLiteral("AnalogTrStringGrid"));
 }
 
 void TransistorAnaloguesTest::cleanupTestCase()
 {
-    window_.reset();
+    fixture_.reset();
     QDir::setCurrent(previousDir_);
 }
 
@@ -94,14 +93,14 @@ void TransistorAnaloguesTest::init()
 {
     testing::ClearPlace(QStringLiteral("Baase/Tr.db"));  // a pipe left by a failed row would block the write
     WriteFile(QStringLiteral("Baase/Tr.db"), Lines(kFixture, "\r\n"));
-    testing::OpenPage(*window_, QStringLiteral("N16"));
+    fixture_->reopen();
     edit_->clear();
 }
 
 QList<QStringList> TransistorAnaloguesTest::shownPairs() const
 {
     // The hint to check the keyboard layout stands for the empty list it explains.
-    if (testing::Find<QLabel>(window_.get(), QStringLiteral("AnalogTrLayoutHint"))->isVisible())
+    if (fixture_->find<QLabel>(QStringLiteral("AnalogTrLayoutHint"))->isVisible())
         return {{count_->text() == QLatin1String("0") ? QStringLiteral("<layout hint>") : QStringLiteral("<hint with records>")}};
     const QAbstractItemModel* model = grid_->model();
     if (count_->text() == QLatin1String("0")) {
@@ -186,7 +185,7 @@ void TransistorAnaloguesTest::lineEndings()
 {
     QFETCH(QByteArray, contents);
     WriteFile(QStringLiteral("Baase/Tr.db"), contents);
-    testing::OpenPage(*window_, QStringLiteral("N16"));
+    fixture_->reopen();
     testing::Type(edit_, QStringLiteral("кт815"));
     QCOMPARE(shownPairs(), (QList<QStringList>{{"BD135", "КТ815Б"}, {"BD137", "КТ815В"}}));
 }
@@ -197,7 +196,7 @@ void TransistorAnaloguesTest::reopeningPicksUpTheEditedFile()
     QCOMPARE(shownPairs(), (QList<QStringList>{{"BD139", "КТ815Г"}}));
 
     WriteFile(QStringLiteral("Baase/Tr.db"), Lines({QStringLiteral("BD140 КТ814Г"), QStringLiteral("BD139 КТ815Г")}, "\n"));
-    testing::OpenPage(*window_, QStringLiteral("N16"));
+    fixture_->reopen();
     QCOMPARE(edit_->text(), QStringLiteral("bd"));
     QCOMPARE(shownPairs(), (QList<QStringList>{{"BD139", "КТ815Г"}}));
 
@@ -221,11 +220,11 @@ void TransistorAnaloguesTest::missingFileAtOpening()
     QVERIFY(testing::PutInPlace(path, testing::NotAFile(inPlace)));
     {
         const testing::CapturedErrors errors;
-        testing::OpenPage(*window_, QStringLiteral("N16"));
+        fixture_->reopen();
         QCOMPARE(errors.count(), 1);
         QVERIFY2(errors.messages().first().contains(QStringLiteral("Tr.db")), qPrintable(errors.messages().first()));
     }
-    QCOMPARE(window_->pageControl()->currentWidget()->objectName(), QStringLiteral("TS28"));
+    QCOMPARE(fixture_->window()->pageControl()->currentWidget()->objectName(), QStringLiteral("TS28"));
     QCOMPARE(grid_->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Русский"));
 
     // The searches work on what the last good opening loaded.
@@ -245,7 +244,7 @@ void TransistorAnaloguesTest::junkBytes()
     junk.append(QByteArray("\n\0\x98 \0\0\r\nJUNK2 \xCA\xD2\x98\0\r\n", 18));
     WriteFile(QStringLiteral("Baase/Tr.db"), junk);
     const testing::CapturedErrors errors;
-    testing::OpenPage(*window_, QStringLiteral("N16"));
+    fixture_->reopen();
     testing::Type(edit_, QStringLiteral("junk2"));
     QCOMPARE(shownPairs(), (QList<QStringList>{{"JUNK2", QStringLiteral("КТ") + QChar(0xFFFD) + QChar(0)}}));
     edit_->clear();
@@ -264,7 +263,7 @@ void TransistorAnaloguesTest::listsMoreThanFiveThousand()
     for (int i = 1; i <= 6500; ++i)
         many += "F" + QByteArray::number(i) + " " + Cp1251(QStringLiteral("КТ")) + QByteArray::number(i) + "\n";
     WriteFile(QStringLiteral("Baase/Tr.db"), many);
-    testing::OpenPage(*window_, QStringLiteral("N16"));
+    fixture_->reopen();
     testing::Type(edit_, QStringLiteral("f"));
     QCOMPARE(count_->text(), QStringLiteral("6500"));
     QCOMPARE(grid_->model()->rowCount(), 6500);

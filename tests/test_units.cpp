@@ -143,7 +143,7 @@ void UnitsTest::readsThroughUnit()
     values::ShowSolved(edit, 1E-8 / factor);
     QCOMPARE(edit->text(), QStringLiteral("10"));
     QVERIFY(edit->isReadOnly());
-    QCOMPARE(edit->palette().color(QPalette::Base), QColor(255, 255, 0));
+    QCOMPARE(edit->palette().color(QPalette::Base), testing::Yellow);
     QCOMPARE(edit->toolTip(), QStringLiteral("Ёмкость контура\nВычислено: 10 нФ"));
 
     // A long result is read from its first digit; an unsolvable state keeps

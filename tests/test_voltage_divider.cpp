@@ -2,7 +2,7 @@
 #include "controls/labelled_edit.h"
 #include "controls/radio_group.h"
 #include "support/page_fixture.h"
-#include "support/resistive_a_support.h"
+#include "support/unit_fields.h"
 #include "support/test_support.h"
 #include "values/field.h"
 #include "values/number_text.h"
@@ -56,12 +56,8 @@ private slots:
     void sourceNotAboveOutputComputesNothing();
     void modeChangeClearsEverything_data();
     void modeChangeClearsEverything();
-    void clearRestoresFirstMode();
     void unitChangeRereadsInput();
-    void bothDecimalSeparators_data();
-    void bothDecimalSeparators();
     void zeroInputResistanceTurnsItsFiguresRed();
-    void badNumberIsReportedOnce();
     void noDesignTurnsRed_data();
     void noDesignTurnsRed();
 
@@ -346,23 +342,6 @@ void VoltageDividerTest::modeChangeClearsEverything()
         QCOMPARE(Find<QWidget>(page_, name)->isEnabled(), loadEnabled);
 }
 
-void VoltageDividerTest::clearRestoresFirstMode()
-{
-    testing::ClickItem(modes(), 1);
-    typeAll({{"R1R2EUIR1", "1000"}, {"R1R2EUIR2", "1000"}, {"R1R2EUIE", "10"}, {"R1R2EUIU", "4"}});
-    QVERIFY(!modes()->isEnabled());
-    QCOMPARE(edit("R1R2EUIRn")->text(), QString("2000"));
-
-    Find<QPushButton>(page_, "R1R2EUIButton")->click();
-    QVERIFY(modes()->isEnabled());
-    QCOMPARE(controls::ItemIndex(modes()), 0);
-    QVERIFY(edit("R1R2EUIRn")->isReadOnly());
-    QVERIFY(!edit("R1R2EUII")->isReadOnly());
-    QCOMPARE(edit("R1R2EUIRn")->text(), QString("0"));
-    QCOMPARE(testing::Background(edit("R1R2EUIRn")), values::WindowColour());
-    QCOMPARE(labelTexts(), QStringList(7, "??"));
-}
-
 void VoltageDividerTest::unitChangeRereadsInput()
 {
     testing::ClickItem(modes(), 2);
@@ -378,32 +357,6 @@ void VoltageDividerTest::unitChangeRereadsInput()
     // The result is shown in the unit its own combo shows.
     testing::Choose(Find<QComboBox>(page_, "R1R2EUIUCB"), "мВ");
     QCOMPARE(edit("R1R2EUIU")->text(), QString("5000"));
-}
-
-void VoltageDividerTest::bothDecimalSeparators_data()
-{
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<QString>("inputCurrent");
-
-    QTest::newRow("point") << QChar('.') << "2.5" << "1.25" << "0.00125";
-    QTest::newRow("comma") << QChar(',') << "2,5" << "1,25" << "0,00125";
-    QTest::newRow("comma typed as point") << QChar(',') << "2.5" << "1,25" << "0,00125";
-}
-
-void VoltageDividerTest::bothDecimalSeparators()
-{
-    QFETCH(QChar, separator);
-    QFETCH(QString, typed);
-    QFETCH(QString, output);
-    QFETCH(QString, inputCurrent);
-
-    const testing::DecimalSeparatorScope scope(separator);
-    testing::ClickItem(modes(), 2);
-    typeAll({{"R1R2EUIR1", "1000"}, {"R1R2EUIR2", "1000"}, {"R1R2EUIE", typed}});
-    QCOMPARE(edit("R1R2EUIU")->text(), output);
-    QCOMPARE(label("R1R2EUIL7")->text(), inputCurrent);
 }
 
 void VoltageDividerTest::zeroInputResistanceTurnsItsFiguresRed()
@@ -424,23 +377,6 @@ void VoltageDividerTest::zeroInputResistanceTurnsItsFiguresRed()
     QCOMPARE(label("R1R2EUIL6")->toolTip(), QString());
     QCOMPARE(edit("R1R2EUIU")->text(), QString("5"));
     QCOMPARE(testing::Background(edit("R1R2EUIU")), values::WindowColour());
-}
-
-void VoltageDividerTest::badNumberIsReportedOnce()
-{
-    testing::ClickItem(modes(), 2);
-    typeAll({{"R1R2EUIR1", "1000"}, {"R1R2EUIR2", "1000"}, {"R1R2EUIE", "10"}});
-    const QStringList before = labelTexts();
-    QLineEdit* r1 = edit("R1R2EUIR1");
-    r1->setCursorPosition(1);
-    testing::Type(r1, "-");
-    QCOMPARE(r1->text(), QString("1-000"));
-    QCOMPARE(fixture_->errors().count(), 1);
-    QVERIFY(fixture_->errors().messages().front().contains("1-000"));
-    fixture_->errors().clear();
-    QCOMPARE(edit("R1R2EUIU")->text(), QString("5"));
-    QCOMPARE(testing::Background(edit("R1R2EUIU")), values::ResultColour);
-    QCOMPARE(labelTexts(), before);
 }
 
 void VoltageDividerTest::noDesignTurnsRed_data()
@@ -504,14 +440,14 @@ void VoltageDividerTest::noDesignTurnsRed()
 
     // A workable value gives a design; the faulty one again keeps it, in red.
     QLineEdit* last = edit(inputs.last().first);
-    resistive_a::Overtype(last, workable);
+    testing::Overtype(last, workable);
     QCOMPARE(testing::Background(edit(red)), values::ResultColour);
     QCOMPARE(testing::Reason(edit(red)), QString());
     const QString design = edit(red)->text();
     const QStringList figures = labelTexts();
     QVERIFY(!figures.contains("??"));
 
-    resistive_a::Overtype(last, inputs.last().second);
+    testing::Overtype(last, inputs.last().second);
     QCOMPARE(edit(red)->text(), design);
     QCOMPARE(testing::Background(edit(red)), values::InvalidColour);
     QCOMPARE(edit(red)->toolTip(), reason);

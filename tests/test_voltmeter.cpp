@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 #include "controls/labelled_edit.h"
 #include "support/page_fixture.h"
-#include "support/resistive_a_support.h"
+#include "support/unit_fields.h"
 #include "support/test_support.h"
 #include "values/field.h"
 #include "values/number_text.h"
@@ -31,10 +31,6 @@ private slots:
     void rangeFromSeriesResistor();
     void rangeNotAboveMeterVoltage();
     void solvedResistorResetWhenRangeFalls();
-    void clearResetsEverything();
-    void bothDecimalSeparators_data();
-    void bothDecimalSeparators();
-    void badNumberIsReportedOnce();
 
 private:
     QLineEdit* edit(const QString& name) const { return Find<QLineEdit>(page_, name); }
@@ -150,7 +146,7 @@ void VoltmeterTest::meterSolvesEachField()
 
     for (const auto& [name, text] : {std::pair{first, firstText}, std::pair{second, secondText}}) {
         if (text.contains('e'))
-            resistive_a::Paste(edit(name), text);
+            testing::Paste(edit(name), text);
         else
             testing::Retype(edit(name), text);
     }
@@ -227,75 +223,6 @@ void VoltmeterTest::solvedResistorResetWhenRangeFalls()
     QVERIFY(testing::SameDigits(testing::Shown(edit("RoR")), (10000 - 0.1) / 0.0001));
     QCOMPARE(testing::Background(edit("RoR")), values::ResultColour);
     QVERIFY(testing::SameDigits(values::ParseNumber(label("RoLabel4")), 10000 - 0.1));
-}
-
-void VoltmeterTest::clearResetsEverything()
-{
-    completeMeter();
-    testing::Choose(combo("RoECB"), "мВ");
-    testing::Retype(edit("RoE"), "500");
-    QCOMPARE(edit("RoR")->text(), QString("4000"));
-
-    Find<QPushButton>(page_, "RoButton1")->click();
-    for (const char* name : {"RoRu", "RoIu", "RoUu", "RoE", "RoR"}) {
-        QCOMPARE(edit(name)->text(), QString("0"));
-        QCOMPARE(testing::Background(edit(name)), values::WindowColour());
-        QVERIFY(!edit(name)->isReadOnly());
-    }
-    QCOMPARE(combo("RoIuCB")->currentIndex(), 2);
-    QCOMPARE(combo("RoIuCB")->toolTip(), QString("Ампер"));
-    QCOMPARE(combo("RoECB")->currentIndex(), 1);
-    QCOMPARE(combo("RoECB")->toolTip(), QString("Вольт"));
-    QCOMPARE(label("RoLabel2"), QString("??"));
-    QCOMPARE(label("RoLabel4"), QString("??"));
-
-    // Both solved fields are forgotten: the next solve picks the empty field again.
-    testing::Retype(edit("RoUu"), "0.2");
-    testing::Retype(edit("RoIu"), "0.001");
-    QVERIFY(testing::SameDigits(testing::Shown(edit("RoRu")), 200));
-}
-
-void VoltmeterTest::bothDecimalSeparators_data()
-{
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("range");
-    QTest::addColumn<QString>("meterVoltage");
-    QTest::addColumn<QString>("power");
-    QTest::addColumn<QString>("drop");
-
-    QTest::newRow("point") << QChar('.') << "2.6" << "0.1" << "0.00025" << "2.5";
-    QTest::newRow("comma") << QChar(',') << "2,6" << "0,1" << "0,00025" << "2,5";
-}
-
-void VoltmeterTest::bothDecimalSeparators()
-{
-    QFETCH(QChar, separator);
-    QFETCH(QString, range);
-    QFETCH(QString, meterVoltage);
-    QFETCH(QString, power);
-    QFETCH(QString, drop);
-
-    const testing::DecimalSeparatorScope scope(separator);
-    completeMeter();
-    testing::Retype(edit("RoE"), range);
-    QCOMPARE(edit("RoUu")->text(), meterVoltage);
-    QCOMPARE(edit("RoR")->text(), QString("25000"));
-    QCOMPARE(label("RoLabel2"), power);
-    QCOMPARE(label("RoLabel4"), drop);
-}
-
-void VoltmeterTest::badNumberIsReportedOnce()
-{
-    completeMeter();
-    testing::Retype(edit("RoE"), "10");
-    edit("RoRu")->setCursorPosition(1);
-    testing::Type(edit("RoRu"), "-");
-    QCOMPARE(edit("RoRu")->text(), QString("1-000"));
-    QCOMPARE(fixture_->errors().count(), 1);
-    fixture_->errors().clear();
-    QCOMPARE(edit("RoUu")->text(), QString("0.1"));
-    QCOMPARE(edit("RoR")->text(), QString("99000"));
-    QCOMPARE(label("RoLabel4"), QString("9.9"));
 }
 
 QTEST_MAIN(VoltmeterTest)

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "support/page_fixture.h"
 #include "support/test_support.h"
 #include "values/number_text.h"
 
@@ -11,15 +12,13 @@
 
 using testing::Background;
 using testing::Find;
+using testing::Red;
+using testing::Yellow;
 using testing::Retype;
 using testing::SameDigits;
 using testing::Shown;
 
 namespace {
-
-const QColor Yellow(255, 255, 0);
-
-const QColor Red(255, 0, 0);
 
 // The straight-wire model written out: J and D in mm, L in µH.
 double WireInductance(double length, double diameter)
@@ -50,24 +49,19 @@ private slots:
     void lengthBeyondDoubleIsRed_data();
     void lengthBeyondDoubleIsRed();
     void missingInputsChangeNothing();
-    void clearRestoresFields();
     void badNumberIsReported();
-    void commaSeparator();
 
 private:
-    QLineEdit* edit(const char* name) const { return Find<QLineEdit>(window.get(), QString::fromLatin1(name)); }
-    void clear() { Find<QPushButton>(window.get(), QStringLiteral("L4Button"))->click(); }
+    QLineEdit* edit(const char* name) const { return fixture_->find<QLineEdit>(QString::fromLatin1(name)); }
+    void clear() { fixture_->find<QPushButton>(QStringLiteral("L4Button"))->click(); }
     void replaceWithZero(QLineEdit* field);
 
-    std::unique_ptr<app::MainWindow> window;
+    std::unique_ptr<testing::PageFixture> fixture_;
 };
 
 void WireInductanceTest::initTestCase()
 {
-    window = std::make_unique<app::MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    testing::OpenPage(*window, QStringLiteral("N25"));
+    fixture_ = std::make_unique<testing::PageFixture>(QStringLiteral("N25"));
 }
 
 void WireInductanceTest::init()
@@ -84,19 +78,12 @@ void WireInductanceTest::replaceWithZero(QLineEdit* field)
 
 void WireInductanceTest::layout()
 {
-    const QList<QLabel*> labels = window->findChildren<QLabel*>();
-    const auto captionOf = [&](const char* name) {
-        for (QLabel* label : labels) {
-            if (label->buddy() == edit(name))
-                return label->text();
-        }
-        return QString();
-    };
+    const auto captionOf = [this](const char* name) { return testing::Caption(edit(name)); };
     QCOMPARE(captionOf("L4J"), QStringLiteral("Длинна J (мм)"));
     QCOMPARE(captionOf("L4D"), QStringLiteral("Диаметр провода D (мм)"));
     QCOMPARE(captionOf("L4L"), QStringLiteral("Индуктивность L (мкГн)"));
-    QCOMPARE(Find<QPushButton>(window.get(), QStringLiteral("L4Button"))->text(), QStringLiteral("Очистить"));
-    QCOMPARE(Find<QLabel>(window.get(), QStringLiteral("L4Image1"))->property("picture").toString(),
+    QCOMPARE(fixture_->find<QPushButton>(QStringLiteral("L4Button"))->text(), QStringLiteral("Очистить"));
+    QCOMPARE(fixture_->find<QLabel>(QStringLiteral("L4Image1"))->property("picture").toString(),
              QStringLiteral("L4Image1"));
 }
 
@@ -248,22 +235,6 @@ void WireInductanceTest::missingInputsChangeNothing()
         QVERIFY(!edit(name)->isReadOnly());
 }
 
-void WireInductanceTest::clearRestoresFields()
-{
-    Retype(edit("L4J"), "100");
-    Retype(edit("L4D"), "1");
-    clear();
-    for (const char* name : {"L4J", "L4D", "L4L"}) {
-        QCOMPARE(edit(name)->text(), QStringLiteral("0"));
-        QVERIFY(!edit(name)->isReadOnly());
-        QCOMPARE(Background(edit(name)), QApplication::palette().color(QPalette::Base));
-    }
-    // The inductance is no longer the solved field: the diameter is.
-    Retype(edit("L4J"), "100");
-    Retype(edit("L4L"), "0.0998293");
-    QVERIFY(SameDigits(Shown(edit("L4D")), 1, 5));
-}
-
 void WireInductanceTest::badNumberIsReported()
 {
     Retype(edit("L4J"), "100");
@@ -273,18 +244,6 @@ void WireInductanceTest::badNumberIsReported()
     edit("L4D")->setText(QStringLiteral("+-5"));
     QCOMPARE(errors.count(), 1);
     QCOMPARE(edit("L4L")->text(), before);
-}
-
-void WireInductanceTest::commaSeparator()
-{
-    const testing::DecimalSeparatorScope comma(',');
-    Retype(edit("L4J"), "100");
-    Retype(edit("L4D"), "0.5");
-    QCOMPARE(edit("L4D")->text(), QStringLiteral("0,5"));
-    QVERIFY(edit("L4L")->text().contains(QLatin1Char(',')));
-    QVERIFY(SameDigits(Shown(edit("L4L")), WireInductance(100, 0.5), 12));
-    replaceWithZero(edit("L4J"));
-    QVERIFY(std::fabs(Shown(edit("L4J")) - 100) <= 1.0001e-5);
 }
 
 QTEST_MAIN(WireInductanceTest)

@@ -41,7 +41,7 @@ double FilterModel::shown(int form, bool rc, char solved, double c, double lr, d
     }
 }
 
-FilterFields::FilterFields(const OpenedPage& page, const QString& p)
+FilterFields::FilterFields(const PageFixture& page, const QString& p)
     : c(page.edit(p + "C")), lr(page.edit(p + "LR")), fc(page.edit(p + "Fc")),
       cUnit(page.combo(p + "CBC")), lrUnit(page.combo(p + "CBLR")), fcUnit(page.combo(p + "CBFc")),
       form(page.group(p + "RG1")), elements(page.group(p + "RG2")),
@@ -91,7 +91,7 @@ void TypeInputs(const FilterFields& fields, char solved, const QString& c, const
 
 void CheckFilterControls(const FilterModel& model)
 {
-    const OpenedPage page(model.menuItem);
+    const PageFixture page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     QCOMPARE(Caption(fields.c), QStringLiteral("Ёмкость С"));
     QCOMPARE(Caption(fields.lr), Inductance);
@@ -148,7 +148,7 @@ void CheckFilterDocumentedValue(const FilterModel& model)
     QFETCH(QString, fc);
     QFETCH(int, fcUnit);
     QFETCH(double, expected);
-    const OpenedPage page(model.menuItem);
+    const PageFixture page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     ChooseSection(fields, form, rc);
     if (fcUnit != 2)
@@ -185,7 +185,7 @@ void CheckFilterSolve(const FilterModel& model)
     QFETCH(char, solved);
     QFETCH(QChar, separator);
     const DecimalSeparatorScope scope(separator);
-    const OpenedPage page(model.menuItem);
+    const PageFixture page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     ChooseSection(fields, form, rc);
     TypeInputs(fields, solved, "4.7", "2.2", "0.35");
@@ -215,7 +215,7 @@ void CheckFilterPictures(const FilterModel& model)
 {
     QFETCH(int, form);
     QFETCH(bool, rc);
-    const OpenedPage page(model.menuItem);
+    const PageFixture page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     // Both orders of choosing end on the same picture.
     ChooseSection(fields, form, rc);
@@ -233,7 +233,7 @@ void CheckFilterPictures(const FilterModel& model)
 
 void CheckFilterElementSwitch(const FilterModel& model)
 {
-    const OpenedPage page(model.menuItem);
+    const PageFixture page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     TypeInputs(fields, 'F', "100", "10", "");
     QVERIFY(SameDigits(Shown(fields.fc), model.shown(0, false, 'F', 100e-12, 10e-6, 0, 1e6)));
@@ -258,7 +258,7 @@ void CheckFilterElementSwitch(const FilterModel& model)
 
 void CheckFilterUnitChangeUnsolved(const FilterModel& model)
 {
-    const OpenedPage page(model.menuItem);
+    const PageFixture page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     Retype(fields.c, "100");
     Choose(fields.cUnit, "нФ");
@@ -298,7 +298,7 @@ void CheckFilterUnitChangeSolved(const FilterModel& model)
     QFETCH(char, solved);
     QFETCH(char, changed);
     QFETCH(int, index);
-    const OpenedPage page(model.menuItem);
+    const PageFixture page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     ChooseSection(fields, 0, rc);
     TypeInputs(fields, solved, Typed[0], Typed[1], Typed[2]);
@@ -315,7 +315,7 @@ void CheckFilterUnitChangeSolved(const FilterModel& model)
 
 void CheckFilterZeroMovesSolution(const FilterModel& model)
 {
-    const OpenedPage page(model.menuItem);
+    const PageFixture page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     TypeInputs(fields, 'F', "100", "10", "");
     QVERIFY(IsSolved(fields.fc));
@@ -336,7 +336,7 @@ void CheckFilterZeroMovesSolution(const FilterModel& model)
 
 void CheckFilterNothingToSolve(const FilterModel& model)
 {
-    const OpenedPage page(model.menuItem);
+    const PageFixture page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     Retype(fields.c, "100");
     QCOMPARE(fields.lr->text(), QStringLiteral("0"));
@@ -373,7 +373,7 @@ void CheckFilterRoundTrip(const FilterModel& model)
     QFETCH(char, solved);
     QFETCH(char, recovered);
     const DecimalSeparatorScope scope(',');
-    const OpenedPage page(model.menuItem);
+    const PageFixture page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     ChooseSection(fields, form, rc);
     const QMap<char, QString> typed{{'C', "33"}, {'L', "4.7"}, {'F', "2.2"}};
@@ -395,7 +395,7 @@ void CheckFilterRoundTrip(const FilterModel& model)
 
 void CheckFilterClear(const FilterModel& model)
 {
-    const OpenedPage page(model.menuItem);
+    const PageFixture page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     ChooseSection(fields, 1, true);
     Choose(fields.cUnit, 1);
@@ -427,7 +427,7 @@ void CheckFilterClear(const FilterModel& model)
 
 void CheckFilterReopen(const FilterModel& model)
 {
-    OpenedPage page(model.menuItem);
+    PageFixture page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     ClickItem(fields.form, 2);
     QCOMPARE(Picture(fields.section), model.lcPictures[2]);
@@ -456,7 +456,7 @@ void FilterBadInputRows()
 void CheckFilterBadInput(const FilterModel& model)
 {
     QFETCH(QString, fault);
-    const OpenedPage page(model.menuItem);
+    const PageFixture page(model.menuItem);
     const FilterFields fields(page, model.prefix);
     CapturedErrors errors;
     const bool overflow = fault == "overflow";

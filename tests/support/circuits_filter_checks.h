@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/circuits_support.h"
+#include "support/page_fixture.h"
 
 #include <array>
 
@@ -25,7 +25,7 @@ struct FilterModel {
 
 // The page's controls by role.
 struct FilterFields {
-    FilterFields(const OpenedPage& page, const QString& prefix);
+    FilterFields(const PageFixture& page, const QString& prefix);
     QLineEdit* field(char which) const;
     QComboBox* unit(char which) const;
 

@@ -2,38 +2,28 @@
 
 #include "app/main_window.h"
 
-#include <QPushButton>
-
 namespace testing {
 
-PageFixture::PageFixture(const QString& menuItem) : window_(std::make_unique<app::MainWindow>())
+PageFixture::PageFixture(const QString& menuItem)
+    : window_(std::make_unique<app::MainWindow>()), menuItem_(menuItem)
 {
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get()))
         qFatal("main window not exposed");
-    testing::OpenPage(*window_, menuItem);
+    reopen();
 }
 
 PageFixture::~PageFixture() = default;
 
-QLineEdit* PageFixture::edit(const QString& name) const
+void PageFixture::reopen() const
 {
-    return testing::Find<QLineEdit>(window_.get(), name);
+    OpenPage(*window_, menuItem_);
 }
 
-QComboBox* PageFixture::combo(const QString& name) const
+void PageFixture::open(const QString& menuItem)
 {
-    return testing::Find<QComboBox>(window_.get(), name);
-}
-
-QWidget* PageFixture::sheet(const QString& name) const
-{
-    return testing::Find<QWidget>(window_.get(), name);
-}
-
-void PageFixture::clear(const QString& button) const
-{
-    testing::Find<QPushButton>(window_.get(), button)->click();
+    menuItem_ = menuItem;
+    reopen();
 }
 
 } // namespace testing

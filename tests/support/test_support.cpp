@@ -9,6 +9,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -120,6 +121,108 @@ void ClickItem(QGroupBox* group, int index)
     controls::RadioItems(group).at(index)->click();
 }
 
+void Overtype(QLineEdit* edit, const QString& text)
+{
+    if (edit->isReadOnly())
+        qFatal("%s is read-only", qPrintable(edit->objectName()));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void Paste(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(text);
+}
+
+void TypeAt(QLineEdit* edit, int position, const QString& text)
+{
+    edit->setFocus();
+    edit->setCursorPosition(position);
+    QTest::keyClicks(edit, text);
+}
+
+void RetypeNegative(QLineEdit* edit, const QString& digits)
+{
+    Retype(edit, digits);
+    TypeAt(edit, 0, QStringLiteral("-"));
+}
+
+void Negate(QLineEdit* edit)
+{
+    TypeAt(edit, 0, QStringLiteral("-"));
+}
+
+void TypeExponent(QLineEdit* edit, const QString& mantissaDigit, const QString& exponent, bool negative)
+{
+    Retype(edit, mantissaDigit + exponent);
+    TypeAt(edit, static_cast<int>(mantissaDigit.size()), QStringLiteral("e"));
+    if (negative)
+        TypeAt(edit, static_cast<int>(mantissaDigit.size()) + 1, QStringLiteral("-"));
+}
+
+QString Localised(const QString& text)
+{
+    QString localised = text;
+    return localised.replace(QLatin1Char('.'), values::DecimalSeparator());
+}
+
+QColor Window()
+{
+    return QApplication::palette().color(QPalette::Base);
+}
+
+QColor NormalText()
+{
+    return QApplication::palette().color(QPalette::WindowText);
+}
+
+bool IsSolved(const QLineEdit* edit)
+{
+    return Background(edit) == Yellow && edit->isReadOnly();
+}
+
+bool IsInput(const QLineEdit* edit)
+{
+    return Background(edit) == Window() && !edit->isReadOnly();
+}
+
+bool IsRed(const QLineEdit* edit)
+{
+    return Background(edit) == Red;
+}
+
+QString Reason(const QWidget* field)
+{
+    const auto* edit = qobject_cast<const QLineEdit*>(field);
+    const bool red = edit ? Background(edit) == Red : FontColour(field) == Red;
+    return red ? field->toolTip() : QString();
+}
+
+QString Caption(const QLineEdit* edit)
+{
+    for (const QLabel* label : edit->window()->findChildren<QLabel*>()) {
+        if (label->buddy() == edit)
+            return label->text();
+    }
+    return QStringLiteral("<no caption>");
+}
+
+QStringList Items(const QComboBox* combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+QString Picture(const QLabel* image)
+{
+    return image->property("picture").toString();
+}
+
 QColor Background(const QLineEdit* edit)
 {
     return edit->palette().color(QPalette::Base);
@@ -143,11 +246,18 @@ double Shown(const QLineEdit* edit)
     return values::ParseNumber(edit->text());
 }
 
-QString Reason(const QWidget* control)
+bool RoundsTo(double shown, double quoted)
 {
-    const auto* edit = qobject_cast<const QLineEdit*>(control);
-    const QColor colour = edit ? Background(edit) : FontColour(control);
-    return colour == values::InvalidColour ? control->toolTip() : QString();
+    return QString::number(shown, 'g', 6) == QString::number(quoted, 'g', 6);
+}
+
+bool Shows(const QLineEdit* edit, double expected)
+{
+    const double shown = Shown(edit);
+    if (SameDigits(shown, expected))
+        return true;
+    qWarning("%s shows %s, expected %.15g", qPrintable(edit->objectName()), qPrintable(edit->text()), expected);
+    return false;
 }
 
 } // namespace testing

@@ -3,9 +3,8 @@
 // Shared by the colour-code suites: a window with a colour-code page open,
 // swatch presses and band pictures named by colour.
 
-#include "app/main_window.h"
 #include "controls/colour_swatch.h"
-#include "support/test_support.h"
+#include "support/page_fixture.h"
 
 #include <QHash>
 #include <QLabel>
@@ -35,31 +34,21 @@ inline QStringList PicturesOf(const QString& colours)
     return names;
 }
 
-class CodesWindow {
+// A colour-code page with its nested page control, "." as the separator.
+class CodesWindow : public testing::PageFixture {
 public:
     CodesWindow(const char* menuItem, const char* nestedControl)
+        : PageFixture(QString::fromLatin1(menuItem)),
+          nested(find<QTabWidget>(QString::fromLatin1(nestedControl)))
     {
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window))
-            qFatal("window not shown");
-        testing::OpenPage(window, QString::fromLatin1(menuItem));
-        nested = testing::Find<QTabWidget>(&window, QString::fromLatin1(nestedControl));
     }
-
-    template <class T>
-    T* find(const QString& name) const
-    {
-        return testing::Find<T>(&window, name);
-    }
-
-    QLabel* label(const QString& name) const { return find<QLabel>(name); }
 
     // The pictures of the images prefix + n, in the order given.
     QStringList pictures(const QString& prefix, std::initializer_list<int> numbers) const
     {
         QStringList names;
         for (int n : numbers)
-            names << label(prefix + QString::number(n))->property("picture").toString();
+            names << testing::Picture(label(prefix + QString::number(n)));
         return names;
     }
 
@@ -84,13 +73,13 @@ public:
         }
     }
 
-    void reopen(const char* menuItem)
+    // Closes the page with the close image and opens it again from the menu.
+    void closeAndReopen() const
     {
         QTest::mouseClick(find<QWidget>(QStringLiteral("Image1")), Qt::LeftButton);
-        testing::OpenPage(window, QString::fromLatin1(menuItem));
+        reopen();
     }
 
-    app::MainWindow window;
     // The window takes the system's separator; the suites pin "." and try "," where it matters.
     testing::DecimalSeparatorScope separator{u'.'};
     QTabWidget* nested = nullptr;

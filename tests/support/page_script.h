@@ -1,0 +1,35 @@
+#pragma once
+
+#include "support/page_fixture.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace testing {
+
+// Plays a row's steps on a page as a user would, checking as it goes.
+// One step a string, words split at blanks, the last word taking the rest:
+//   type E text       retype edit E          insert E n text  type at caret n
+//   choose C item     pick a combo's item (or its index)     click B  a button or box
+//   item G n          radio group item n     remember X       keep X's text
+//   text X value      X shows exactly value  same X           X shows what was kept
+//   overtype E text   type over the selected text
+//   shows E number    E's number to 6 digits (number written with '.')
+//   digits E n number E's number to n digits near E number limit  within limit
+//   rounds E number   E's number rounds to the one quoted with 6 digits
+//   formatted E       E's text is its number as the program writes it
+//   contains X part   X's text holds part    caption E text   its label
+//   solved E, input E, red E, readonly E, editable E, enabled W, disabled W,
+//   checked B, unchecked B
+//   uncheck B         clicks a box once or twice so that it ends unchecked
+//   colour E c        background yellow, red or window
+//   font X c          text colour normal, red, or notred
+//   index C n         combo's current item   hint W text      its tooltip
+//   errors n [part]   n reports since the last check, the first holding part
+//   start             the page is back as it was when the steps began
+//                     (what its Clear keeps aside)
+// X is an edit, a label or a combo (its current item); "{2.5}" in a text is that number as the program
+// writes it. Returns what went wrong, empty when all held.
+QString RunSteps(PageFixture& page, const QString& sheet, const QStringList& steps);
+
+} // namespace testing

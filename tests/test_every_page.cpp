@@ -1,0 +1,302 @@
+// What every computation page shares, one row per page: a number typed with
+// either decimal separator is read and shown with the program's; text that
+// is not a number is reported once and leaves the results alone; "Очистить"
+// brings the page back to how it opened and forgets what was solved.
+
+#include "support/page_script.h"
+
+#include <memory>
+
+using Steps = QStringList;
+
+namespace {
+
+// A page by its menu item, its sheet and the steps that bring it to its start.
+struct Page {
+    const char* menuItem;
+    const char* sheet;
+    QStringList reset;
+};
+
+const Page Oscillating{"N7", "TS1", {"click LCFButton"}};
+const Page SingleLayer{"N18", "TS7", {"click L1Button"}};
+const Page Multilayer{"N19", "TS8", {"uncheck L2CB1"}};
+const Page Wire{"N25", "TS10", {"click L4Button"}};
+const Page Ferrite{"N26", "TS11", {"click LTorButton"}};
+const Page Mains{"N27", "TS12", {"click TrButton"}};
+const Page OhmsLaw{"N32", "TS15", {"click OmButton"}};
+const Page Parallel{"R1R21", "TS16", {"click RRButton"}};
+const Page Added{"N33", "TS17", {"click RDButton"}};
+const Page Quenching{"N34", "TS18", {"click CDButton"}};
+const Page StarDelta{"N24", "TS21", {"click RabcButton"}};
+const Page Divider{"N38", "TS22", {"click R1R2EUIButton"}};
+const Page Reactance{"LC1", "TS23", {"click RLCFLButton", "click RLCFCButton"}};
+const Page Ammeter{"N39", "TS24", {"click RshButton1"}};
+const Page Voltmeter{"N40", "TS25", {"click RoButton1"}};
+
+void Columns()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QStringList>("reset");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QStringList>("steps");
+}
+
+void Row(const char* name, const Page& page, QChar separator, const Steps& steps)
+{
+    QTest::newRow(name) << QString::fromLatin1(page.menuItem) << QString::fromLatin1(page.sheet) << page.reset
+                        << separator << steps;
+}
+
+void Row(const char* name, const Page& page, const Steps& steps)
+{
+    Row(name, page, QChar(u'.'), steps);
+}
+
+} // namespace
+
+class EveryPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void bothSeparators_data();
+    void bothSeparators() { play(); }
+    void badNumberReportedOnce_data();
+    void badNumberReportedOnce() { play(); }
+    void clearRestores_data();
+    void clearRestores() { play(); }
+
+private:
+    void play();
+
+    std::unique_ptr<testing::PageFixture> window_;
+};
+
+void EveryPageTest::initTestCase()
+{
+    window_ = std::make_unique<testing::PageFixture>(QStringLiteral("N7"));
+}
+
+// Opens the row's page, brings it to its start, and plays the steps under
+// the row's separator.
+void EveryPageTest::play()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, sheet);
+    QFETCH(QStringList, reset);
+    QFETCH(QChar, separator);
+    QFETCH(QStringList, steps);
+    const testing::DecimalSeparatorScope scope(separator);
+    window_->open(menuItem);
+    const QString unsettled = testing::RunSteps(*window_, sheet, reset);
+    QVERIFY2(unsettled.isEmpty(), qPrintable(unsettled));
+    const QString failure = testing::RunSteps(*window_, sheet, steps);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void EveryPageTest::bothSeparators_data()
+{
+    Columns();
+    const QChar point(u'.');
+    const QChar comma(u',');
+    for (const auto& [name, separator, typed, shown, voltage, power] : {
+             std::tuple{"ohm's law: point typed as point", point, "2.5", "2.5", "7.5", "18.75"},
+             std::tuple{"ohm's law: comma typed where point is used", point, "2,5", "2.5", "7.5", "18.75"},
+             std::tuple{"ohm's law: comma typed as comma", comma, "2,5", "2,5", "7,5", "18,75"},
+             std::tuple{"ohm's law: point typed where comma is used", comma, "2.5", "2,5", "7,5", "18,75"}})
+        Row(name, OhmsLaw, separator,
+            {QString("type OmI ") + typed, "type OmRn 3", QString("text OmI ") + shown, QString("text OmV ") + voltage,
+             QString("text OmW ") + power});
+    Row("single-layer coil: point", SingleLayer, point,
+        {"type LW1 10", "type LDk1 10", "type LDp1 0,5", "text LDp1 0.5", "type LJ1 5", "contains LL1 .",
+         "digits LL1 12 1.1215666327568667", "text LLabel1 0.45 < {0.47619047619047616} < 2.5"});
+    Row("multilayer coil: point", Multilayer, point,
+        {"click L2CB1", "type L2Dn 20", "type L2Dv 0,5", "text L2Dv 0.5", "type L2J 10", "type L2W 100",
+         "contains L2L .", "digits L2L 12 81.9672131147541"});
+    Row("wire: point", Wire, point,
+        {"type L4J 100", "type L4D 0,5", "text L4D 0.5", "contains L4L .", "digits L4L 12 0.11369223455335854",
+         "overtype L4J 0", "near L4J 100 1.0001e-5"});
+    Row("ferrite ring: point", Ferrite, point,
+        {"type LTorW 10", "type LTorM 2000", "type LTorDn 20", "type LTorDv 10", "type LTorH 2,5", "text LTorH 2.5",
+         "formatted LTorL", "contains LTorL .", "digits LTorL 12 66.66666666666667"});
+    Row("mains transformer: point", Mains, point,
+        {"type TrL 2,5", "text TrL 2.5", "type TrT 2", "type TrU2 12", "type TrI2 1.5", "text TrLabel6 2200",
+         "text TrLabel9 {0.7745966692414834} мм", "contains TrLabel9 0.77", "text TrLabel10 18 Ват"});
+    Row("single-layer coil: comma", SingleLayer, comma,
+        {"type LW1 10", "type LDk1 10", "type LDp1 0.5", "text LDp1 0,5", "type LJ1 5", "contains LL1 ,",
+         "digits LL1 12 1.1215666327568667", "text LLabel1 0.45 < {0.47619047619047616} < 2.5",
+         "contains LLabel1 0.45 < 0,47"});
+    Row("multilayer coil: comma", Multilayer, comma,
+        {"click L2CB1", "type L2Dn 20", "type L2Dv 0.5", "text L2Dv 0,5", "type L2J 10", "type L2W 100",
+         "contains L2L ,", "digits L2L 12 81.9672131147541"});
+    Row("wire: comma", Wire, comma,
+        {"type L4J 100", "type L4D 0.5", "text L4D 0,5", "contains L4L ,", "digits L4L 12 0.11369223455335854",
+         "overtype L4J 0", "near L4J 100 1.0001e-5"});
+    Row("ferrite ring: comma", Ferrite, comma,
+        {"type LTorW 10", "type LTorM 2000", "type LTorDn 20", "type LTorDv 10", "type LTorH 2.5",
+         "text LTorH 2,5", "formatted LTorL", "contains LTorL ,", "digits LTorL 12 66.66666666666667"});
+    Row("mains transformer: comma", Mains, comma,
+        {"type TrL 2.5", "text TrL 2,5", "type TrT 2", "type TrU2 12", "type TrI2 1,5", "text TrLabel6 2200",
+         "text TrLabel9 {0.7745966692414834} мм", "contains TrLabel9 0,77", "text TrLabel10 18 Ват"});
+    Row("parallel: point", Parallel, point, {"type RRR1 1,5", "type RRR2 1,5", "text RRR12 0.75"});
+    Row("parallel: comma", Parallel, comma, {"type RRR1 1.5", "type RRR2 1.5", "text RRR12 0,75"});
+    Row("added resistor: point", Added, point,
+        {"type RDUv 12", "type RDU 5", "type RDI 0,1", "text RDR 70", "text RDLabel2 W = 0.7"});
+    Row("added resistor: comma", Added, comma,
+        {"type RDUv 12", "type RDU 5", "type RDI 0.1", "text RDR 70", "text RDLabel2 W = 0,7"});
+    Row("quenching capacitor: point", Quenching, point,
+        {"type CDUn 12", "type CDUv 220", "type CDF 50", "type CDC 0,5", "text CDC 0.5", "shows CDIn 0.03450607301544788",
+         "contains CDIn ."});
+    Row("quenching capacitor: comma", Quenching, comma,
+        {"type CDUn 12", "type CDUv 220", "type CDF 50", "type CDC 0.5", "text CDC 0,5", "shows CDIn 0.03450607301544788",
+         "contains CDIn ,"});
+    Row("star-delta: point", StarDelta, point,
+        {"type RabcRab 7,5", "type RabcRbc 7,5", "type RabcRca 7,5", "text RabcRa 2.5", "text RabcRb 2.5",
+         "text RabcRc 2.5"});
+    Row("star-delta: comma", StarDelta, comma,
+        {"type RabcRab 7.5", "type RabcRbc 7.5", "type RabcRca 7.5", "text RabcRa 2,5", "text RabcRb 2,5",
+         "text RabcRc 2,5"});
+    for (const auto& [name, separator, typed, output, current] : {
+             std::tuple{"divider: point", point, "2.5", "1.25", "0.00125"},
+             std::tuple{"divider: comma", comma, "2,5", "1,25", "0,00125"},
+             std::tuple{"divider: comma typed as point", comma, "2.5", "1,25", "0,00125"}})
+        Row(name, Divider, separator,
+            {"item R1R2EUIRG1 2", "type R1R2EUIR1 1000", "type R1R2EUIR2 1000", QString("type R1R2EUIE ") + typed,
+             QString("text R1R2EUIU ") + output, QString("text R1R2EUIL7 ") + current});
+    for (const auto& [name, separator, typed, shown] : {
+             std::tuple{"reactance: point", point, "0.5", "0.318309886183791"},
+             std::tuple{"reactance: comma", comma, "0,5", "0,318309886183791"},
+             std::tuple{"reactance: point typed where comma is the separator", comma, "0.5", "0,318309886183791"}})
+        Row(name, Reactance, separator,
+            {"type RLCFCC 1", QString("type RLCFCF ") + typed, QString("text RLCFCRxc ") + shown});
+    for (const auto& [name, separator, typed, meter, source, power] : {
+             std::tuple{"ammeter: point", point, "2.5", "0.1", "2.6", "2.5"},
+             std::tuple{"ammeter: comma", comma, "2,5", "0,1", "2,6", "2,5"}})
+        Row(name, Ammeter, separator,
+            {"type RshRa 100", "choose RshIaCB мА", "type RshIa 1", "type RshI 1", QString("type RshU ") + typed,
+             QString("text RshUa ") + meter, QString("text RshE ") + source, QString("text RshLabel7 ") + power});
+    for (const auto& [name, separator, range, meter, power, drop] : {
+             std::tuple{"voltmeter: point", point, "2.6", "0.1", "0.00025", "2.5"},
+             std::tuple{"voltmeter: comma", comma, "2,6", "0,1", "0,00025", "2,5"}})
+        Row(name, Voltmeter, separator,
+            {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", QString("type RoE ") + range,
+             QString("text RoUu ") + meter, "text RoR 25000", QString("text RoLabel2 ") + power,
+             QString("text RoLabel4 ") + drop});
+}
+
+void EveryPageTest::badNumberReportedOnce_data()
+{
+    Columns();
+    Row("wire", Wire,
+        {"type L4J 100", "type L4D 12", "remember L4L", "insert L4J 1 -", "text L4J 1-00", "errors 1 1-00",
+         "same L4L", "solved L4L"});
+    Row("ferrite ring", Ferrite,
+        {"type LTorW 10", "type LTorM 2000", "type LTorDn 20", "type LTorDv 10", "type LTorH 5", "remember LTorL",
+         "insert LTorM 1 -", "text LTorM 2-000", "errors 1 2-000", "same LTorL", "solved LTorL"});
+    Row("ohm's law", OhmsLaw,
+        {"type OmI 25", "type OmRn 2", "text OmV 50", "insert OmI 1 -", "text OmI 2-5", "errors 1 2-5", "text OmV 50",
+         "text OmW 1250", "solved OmV", "solved OmW"});
+    Row("parallel", Parallel,
+        {"type RRR1 12", "type RRR2 12", "text RRR12 6", "insert RRR2 1 +", "text RRR2 1+2", "errors 1", "text RRR12 6",
+         "solved RRR12"});
+    Row("added resistor", Added,
+        {"type RDUv 12", "type RDU 5", "type RDI 0.1", "insert RDUv 1 -", "text RDUv 1-2", "errors 1", "shows RDR 70",
+         "text RDLabel2 W = 0.7"});
+    Row("quenching capacitor", Quenching,
+        {"type CDUn 12", "type CDUv 220", "type CDF 50", "type CDC 1", "remember CDIn", "insert CDF 1 -", "text CDF 5-0",
+         "errors 1", "same CDIn", "solved CDIn"});
+    Row("star-delta", StarDelta,
+        {"type RabcRab 30", "type RabcRbc 30", "type RabcRca 30", "insert RabcRbc 1 -", "text RabcRbc 3-0", "errors 1",
+         "text RabcRa 10", "solved RabcRa", "text RabcRb 10", "solved RabcRb", "text RabcRc 10", "solved RabcRc"});
+    Row("divider", Divider,
+        {"item R1R2EUIRG1 2", "type R1R2EUIR1 1000", "type R1R2EUIR2 1000", "type R1R2EUIE 10", "remember R1R2EUIL1",
+         "insert R1R2EUIR1 1 -", "text R1R2EUIR1 1-000", "errors 1 1-000", "text R1R2EUIU 5", "solved R1R2EUIU",
+         "same R1R2EUIL1"});
+    Row("reactance", Reactance,
+        {"type RLCFLL 12", "type RLCFLF 1", "remember RLCFLRxl", "insert RLCFLL 1 -", "text RLCFLL 1-2",
+         "errors 1 Индуктивность катушки L: «1-2» — не число", "same RLCFLRxl", "solved RLCFLRxl"});
+    Row("ammeter", Ammeter,
+        {"type RshRa 100", "choose RshIaCB мА", "type RshIa 1", "type RshI 1", "remember RshR", "insert RshRa 1 -",
+         "text RshRa 1-00", "errors 1", "text RshUa 0.1", "same RshR"});
+    Row("voltmeter", Voltmeter,
+        {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", "type RoE 10", "insert RoRu 1 -", "text RoRu 1-000",
+         "errors 1", "text RoUu 0.1", "text RoR 99000", "text RoLabel4 9.9"});
+}
+
+void EveryPageTest::clearRestores_data()
+{
+    Columns();
+    Row("oscillating circuit: fields and units, then a fresh solve", Oscillating,
+        {"type LCFC 100", "type LCFL 10", "type LCFL 0", "choose LCFCBC 2", "choose LCFCBL 1", "choose LCFCBF 0",
+         "click LCFButton", "text LCFC 0", "input LCFC", "text LCFL 0", "input LCFL", "text LCFF 0", "input LCFF",
+         "text LCFCBC пФ", "text LCFCBL мкГн", "text LCFCBF мГц", "hint LCFCBC Пикофарад", "hint LCFCBL Микрогенри",
+         "hint LCFCBF Мегагерц", "start", "type LCFF 1", "type LCFL 1", "rounds LCFC 25330.3"});
+    Row("single-layer coil: fields, box and read-outs, then a fresh solve", SingleLayer,
+        {"type LW1 10", "type LDk1 10", "type LDp1 0.5", "type LJ1 4", "click LCB1", "type LDp1 0.1",
+         "readonly LL1", "click L1Button", "unchecked LCB1", "text LLabel1 0.45 < ?? < 2.5",
+         "font LLabel1 normal", "font LLabel2 normal", "text LW1 0", "editable LW1", "colour LW1 window",
+         "text LDk1 0", "editable LDk1", "colour LDk1 window", "text LDp1 0", "editable LDp1",
+         "colour LDp1 window", "text LJ1 0", "editable LJ1", "colour LJ1 window", "text LL1 0", "editable LL1",
+         "colour LL1 window", "start", "type LDk1 10", "type LDp1 0.5", "type LJ1 5",
+         "type LL1 {1.1215666327568667}", "digits LW1 10 10"});
+    Row("multilayer coil: the mode stays, then solves again", Multilayer,
+        {"click L2RB2", "type L2Dn 20", "type L2Dv 10", "type L2J 10", "type L2W 97.297", "click L2Button",
+         "checked L2RB2", "caption L2W Индуктивность L (мкГн)", "caption L2L Колличество витков W (штук)",
+         "text L2W 0", "text L2Dn 0", "text L2Dv 0", "text L2J 0", "text L2L 0", "colour L2L yellow", "start",
+         "type L2Dn 20", "type L2Dv 10", "type L2J 10", "type L2W 97.297", "digits L2L 4 100"});
+    Row("wire: fields, and the diameter is solved next", Wire,
+        {"type L4J 100", "type L4D 1", "click L4Button", "text L4J 0", "editable L4J", "colour L4J window",
+         "text L4D 0", "editable L4D", "colour L4D window", "text L4L 0", "editable L4L", "colour L4L window",
+         "start", "type L4J 100", "type L4L 0.0998293", "digits L4D 5 1"});
+    Row("ferrite ring: fields and the red diameter", Ferrite,
+        {"type LTorW 10", "type LTorM 2000", "type LTorDv 10", "type LTorH 5", "type LTorDn 5",
+         "colour LTorDn red", "type LTorDn 20", "click LTorButton", "text LTorW 0", "editable LTorW",
+         "colour LTorW window", "text LTorM 0", "editable LTorM", "colour LTorM window", "text LTorDn 0",
+         "editable LTorDn", "colour LTorDn window", "text LTorDv 0", "editable LTorDv", "colour LTorDv window",
+         "text LTorH 0", "editable LTorH", "colour LTorH window", "text LTorL 0", "editable LTorL",
+         "colour LTorL window", "start"});
+    Row("mains transformer: defaults and answers", Mains,
+        {"type TrL 2", "type TrT 2", "type TrU2 12", "type TrI2 1", "type TrU1 127", "click TrButton",
+         "text TrU1 220", "text TrL 0", "text TrT 0", "text TrU2 0", "text TrI2 0", "text TrLabel6 ??",
+         "text TrLabel7 ??", "text TrLabel8 ??", "text TrLabel9 ??", "text TrLabel10 ??",
+         "text TrLabel11 Трансформатор вадержит такую нагружку", "font TrLabel11 notred", "hint TrLabel11 ",
+         "start"});
+    Row("ohm's law: units and fields, then a fresh solve", OhmsLaw,
+        {"choose OmCBV мВ", "choose OmCBI мА", "choose OmCBRn кОм", "choose OmCBW кВт", "type OmI 2", "type OmRn 5",
+         "solved OmV", "click OmButton", "start", "type OmV 12", "type OmRn 4", "text OmI 3", "text OmW 36",
+         "input OmV"});
+    Row("parallel: units and fields, then R1 is free to be solved", Parallel,
+        {"choose RRCBR1 кОм", "choose RRCBR2 кОм", "choose RRCBR12 кОм", "type RRR1 100", "type RRR2 100",
+         "text RRR12 50", "click RRButton", "start", "type RRR2 100", "type RRR12 50", "text RRR1 100", "solved RRR1",
+         "input RRR12"});
+    Row("added resistor: units, fields and the power read-out", Added,
+        {"choose RDCBUv кВ", "choose RDCBU мВ", "choose RDCBI мкА", "choose RDCBR гОм", "type RDUv 12", "type RDU 5",
+         "type RDI 0.1", "solved RDR", "click RDButton", "start", "text RDLabel2 W = "});
+    Row("quenching capacitor: units and fields", Quenching,
+        {"choose CDCBIn мА", "choose CDCBUn мВ", "choose CDCBUv кВ", "choose CDCBF гГц", "choose CDCBC пФ",
+         "type CDUn 12", "type CDUv 220", "type CDF 50", "type CDC 1", "solved CDIn", "click CDButton", "start"});
+    Row("star-delta: units and fields, then the direction is free", StarDelta,
+        {"choose RabcRabCB кОм", "choose RabcRbcCB кОм", "choose RabcRcaCB кОм", "choose RabcRaCB кОм",
+         "choose RabcRbCB кОм", "choose RabcRcCB кОм", "type RabcRa 10", "type RabcRb 10", "type RabcRc 10",
+         "solved RabcRab", "click RabcButton", "start", "type RabcRab 30", "type RabcRbc 30", "type RabcRca 30",
+         "shows RabcRa 10", "solved RabcRa"});
+    Row("divider: the first mode comes back", Divider,
+        {"item R1R2EUIRG1 1", "type R1R2EUIR1 1000", "type R1R2EUIR2 1000", "type R1R2EUIE 10", "type R1R2EUIU 4",
+         "disabled R1R2EUIRG1", "text R1R2EUIRn 2000", "click R1R2EUIButton", "start", "enabled R1R2EUIRG1",
+         "readonly R1R2EUIRn", "editable R1R2EUII", "text R1R2EUIRn 0", "text R1R2EUIL1 ??", "text R1R2EUIL2 ??", "text R1R2EUIL3 ??",
+         "text R1R2EUIL4 ??", "text R1R2EUIL5 ??", "text R1R2EUIL6 ??", "text R1R2EUIL7 ??"});
+    Row("ammeter: meter, units and read-outs, and the cleared meter no longer feeds the shunt", Ammeter,
+        {"type RshRa 100", "choose RshIaCB мА", "type RshIa 1", "choose RshUCB мВ", "type RshI 1", "type RshU 5000",
+         "text RshE 5.1", "click RshButton1", "start", "text RshLabel6 ??", "text RshLabel7 ??", "index RshIaCB 2",
+         "index RshUCB 1", "type RshI 1", "text RshR 0", "input RshR"});
+    Row("voltmeter: meter, units and read-outs, and both solved fields are forgotten", Voltmeter,
+        {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", "choose RoECB мВ", "type RoE 500", "text RoR 4000",
+         "click RoButton1", "start", "index RoIuCB 2", "hint RoIuCB Ампер", "index RoECB 1", "hint RoECB Вольт",
+         "text RoLabel2 ??", "text RoLabel4 ??", "type RoUu 0.2", "type RoIu 0.001", "shows RoRu 200"});
+}
+
+QTEST_MAIN(EveryPageTest)
+#include "test_every_page.moc"
