@@ -48,15 +48,15 @@ bool IsShunt(int position, Topology topology)
 // scaling L = g·R/ω, C = g/(R·ω) and the reactance transforms
 // s → ω/s (high-pass), s → (s² + ω0²)/(B·s) (band-pass) and its inverse
 // (band-stop), which turn each prototype part into one part or a resonator.
-Branch Transform(Real g, Place place, const Spec& spec)
+Branch Transform(Real g, Place place, const Request& request)
 {
-    const Real r = spec.impedance;
+    const Real r = request.impedance;
     const bool shunt = place == Place::Shunt;
-    const Real w = TwoPi * spec.f1;
-    const Real w0Squared = TwoPi * TwoPi * spec.f1 * spec.f2;
-    const Real band = TwoPi * (spec.f2 - spec.f1);
+    const Real w = TwoPi * request.f1;
+    const Real w0Squared = TwoPi * TwoPi * request.f1 * request.f2;
+    const Real band = TwoPi * (request.f2 - request.f1);
     Branch branch{place, Parts::Inductor};
-    switch (spec.kind) {
+    switch (request.kind) {
     case Kind::LowPass:
         if (shunt)
             branch = {place, Parts::Capacitor, 0, g / (r * w)};
@@ -89,23 +89,23 @@ Branch Transform(Real g, Place place, const Spec& spec)
 
 } // namespace
 
-std::optional<InputError> CheckSpec(const Spec& spec)
+std::optional<InputError> CheckRequest(const Request& request)
 {
-    const bool chebyshev = spec.response == Response::Chebyshev;
-    if (spec.order < 1 || spec.order > kMaxOrder)
+    const bool chebyshev = request.response == Response::Chebyshev;
+    if (request.order < 1 || request.order > kMaxOrder)
         return InputError{Input::Order, QStringLiteral("Порядок фильтра — целое число от 1 до 11")};
-    if (chebyshev && spec.order % 2 == 0 && spec.terminations == Terminations::Equal)
+    if (chebyshev && request.order % 2 == 0 && request.terminations == Terminations::Equal)
         return InputError{Input::Order, QStringLiteral("Фильтр Чебышева чётного порядка не согласуется "
                                                        "с равными сопротивлениями источника и нагрузки: "
                                                        "выберите нечётный порядок")};
-    if (chebyshev && !Positive(spec.rippleDb))
+    if (chebyshev && !Positive(request.rippleDb))
         return InputError{Input::Ripple, QStringLiteral("Неравномерность в полосе пропускания должна быть больше нуля")};
-    if (!Positive(spec.impedance))
+    if (!Positive(request.impedance))
         return InputError{Input::Impedance, QStringLiteral("Сопротивление должно быть больше нуля")};
-    if (!Positive(spec.f1))
+    if (!Positive(request.f1))
         return InputError{Input::F1, QStringLiteral("Частота должна быть больше нуля")};
-    const bool band = spec.kind == Kind::BandPass || spec.kind == Kind::BandStop;
-    if (band && !(std::isfinite(spec.f2) && spec.f2 > spec.f1))
+    const bool band = request.kind == Kind::BandPass || request.kind == Kind::BandStop;
+    if (band && !(std::isfinite(request.f2) && request.f2 > request.f1))
         return InputError{Input::F2, QStringLiteral("Верхняя граница полосы должна быть выше нижней")};
     return std::nullopt;
 }
@@ -148,21 +148,21 @@ std::vector<Real> PrototypeValues(Response response, int order, Real rippleDb)
     return g;
 }
 
-Design DesignLadder(const Spec& spec)
+Design DesignLadder(const Request& request)
 {
-    if (auto error = CheckSpec(spec))
+    if (auto error = CheckRequest(request))
         return {std::move(error), {}};
-    const std::vector<Real> g = PrototypeValues(spec.response, spec.order, spec.rippleDb);
-    Ladder ladder{spec.impedance, spec.impedance, {}};
+    const std::vector<Real> g = PrototypeValues(request.response, request.order, request.rippleDb);
+    Ladder ladder{request.impedance, request.impedance, {}};
     ladder.branches.reserve(g.size() - 1);
-    for (int k = 1; k <= spec.order; ++k) {
-        const Place place = IsShunt(k, spec.topology) ? Place::Shunt : Place::Series;
-        ladder.branches.push_back(Transform(g[k - 1], place, spec));
+    for (int k = 1; k <= request.order; ++k) {
+        const Place place = IsShunt(k, request.topology) ? Place::Shunt : Place::Series;
+        ladder.branches.push_back(Transform(g[k - 1], place, request));
     }
     // g(n+1) is a resistance after a shunt part and a conductance after a
     // series one; every transform leaves resistors as they are.
     const Real load = g.back();
-    ladder.loadResistance = IsShunt(spec.order, spec.topology) ? spec.impedance * load : spec.impedance / load;
+    ladder.loadResistance = IsShunt(request.order, request.topology) ? request.impedance * load : request.impedance / load;
     return {std::nullopt, std::move(ladder)};
 }
 

@@ -25,7 +25,7 @@ enum class Terminations { Equal, LoadAsNeeded };
 
 inline constexpr int kMaxOrder = 11;
 
-struct Spec {
+struct Request {
     Kind kind = Kind::LowPass;
     Response response = Response::Butterworth;
     int order = 5;
@@ -69,7 +69,7 @@ struct Design {
 };
 
 // The first input that rules a design out, in the order the page asks for them.
-std::optional<InputError> CheckSpec(const Spec& spec);
+std::optional<InputError> CheckRequest(const Request& request);
 
 // g1 … gn of the normalised low-pass prototype (source 1 Ω, 1 rad/s) and
 // g(n+1), the load (1 except for an even-order Chebyshev). For a valid order
@@ -79,7 +79,7 @@ std::vector<Real> PrototypeValues(Response response, int order, Real rippleDb);
 
 // The whole synthesis. Raises ArithmeticError only where valid inputs give
 // parts beyond the range of numbers (an overflow, never an input fault).
-Design DesignLadder(const Spec& spec);
+Design DesignLadder(const Request& request);
 
 // The same ladder with every L and C replaced by the nearest value of series.
 Ladder Snapped(const Ladder& ladder, ESeries series);

@@ -97,15 +97,15 @@ std::vector<Real> LogSweep(Real from, Real to, int count)
     return frequencies;
 }
 
-FrequencyRange SweepRange(const Spec& spec)
+FrequencyRange SweepRange(const Request& request)
 {
     constexpr Real kSpan = 5; // normalised frequency at the plot's ends
-    if (spec.kind == Kind::LowPass || spec.kind == Kind::HighPass)
-        return {spec.f1 / kSpan, spec.f1 * kSpan};
+    if (request.kind == Kind::LowPass || request.kind == Kind::HighPass)
+        return {request.f1 / kSpan, request.f1 * kSpan};
     // Band-pass and band-stop map f to Ω = (f/f0 − f0/f)·f0/B; Ω = ±5 falls
     // at f0·(√(h² + 1) ± h) with h = 5·B/(2·f0).
-    const Real f0 = std::sqrt(spec.f1 * spec.f2);
-    const Real h = kSpan * (spec.f2 - spec.f1) / (2 * f0);
+    const Real f0 = std::sqrt(request.f1 * request.f2);
+    const Real h = kSpan * (request.f2 - request.f1) / (2 * f0);
     const Real upper = std::sqrt(h * h + 1) + h;
     return {f0 / upper, f0 * upper};
 }

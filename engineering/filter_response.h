@@ -31,7 +31,7 @@ struct FrequencyRange {
 };
 
 // A span that shows the design's pass band and its skirts: out to five times
-// the normalised cut-off on both sides. For a spec CheckSpec accepts.
-FrequencyRange SweepRange(const Spec& spec);
+// the normalised cut-off on both sides. For a request CheckRequest accepts.
+FrequencyRange SweepRange(const Request& request);
 
 } // namespace engineering::filter

@@ -13,7 +13,7 @@ using namespace engineering::filter;
 
 Q_DECLARE_METATYPE(engineering::ESeries)
 Q_DECLARE_METATYPE(engineering::Connection)
-Q_DECLARE_METATYPE(engineering::filter::Spec)
+Q_DECLARE_METATYPE(engineering::filter::Request)
 Q_DECLARE_METATYPE(engineering::filter::Ladder)
 Q_DECLARE_METATYPE(engineering::filter::Input)
 
@@ -22,7 +22,7 @@ namespace {
 constexpr double p = 1e-12, u = 1e-6, M = 1e6;
 constexpr auto П = Topology::ShuntFirst, Т = Topology::SeriesFirst;
 
-Spec Make(Kind kind, Response response, int order, Topology topology = П, Real ripple = 0.1L,
+Request Make(Kind kind, Response response, int order, Topology topology = П, Real ripple = 0.1L,
           Terminations terminations = Terminations::Equal)
 {
     const bool band = kind == Kind::BandPass || kind == Kind::BandStop;
@@ -137,7 +137,7 @@ void CoreFilterDesignTest::pairs()
 
 void CoreFilterDesignTest::lowPassElements_data()
 {
-    QTest::addColumn<Spec>("spec");
+    QTest::addColumn<Request>("request");
     QTest::addColumn<QList<double>>("values"); // F across the line, H in it
     QTest::newRow("Butterworth 5 П 30 MHz") << Make(Kind::LowPass, Response::Butterworth, 5)
                                             << QList{65.6 * p, 0.4292 * u, 212.2 * p, 0.4292 * u, 65.6 * p};
@@ -151,13 +151,13 @@ void CoreFilterDesignTest::lowPassElements_data()
 
 void CoreFilterDesignTest::lowPassElements()
 {
-    QFETCH(Spec, spec);
+    QFETCH(Request, request);
     QFETCH(QList<double>, values);
-    const Ladder ladder = DesignLadder(spec).ladder;
+    const Ladder ladder = DesignLadder(request).ladder;
     QCOMPARE(int(ladder.branches.size()), values.size());
     for (int i = 0; i < values.size(); ++i) {
         const Branch& branch = ladder.branches[std::size_t(i)];
-        const bool shunt = (i % 2 == 0) == (spec.topology == П);
+        const bool shunt = (i % 2 == 0) == (request.topology == П);
         QCOMPARE(branch.place, shunt ? Place::Shunt : Place::Series);
         QVERIFY2(Near(shunt ? branch.capacitance : branch.inductance, values[i], 5e-4L), qPrintable(QString::number(i + 1)));
     }
@@ -204,7 +204,7 @@ void CoreFilterDesignTest::lossAtFrequency()
 
 void CoreFilterDesignTest::passBandTerminationsAndSnapping_data()
 {
-    QTest::addColumn<Spec>("spec");
+    QTest::addColumn<Request>("request");
     QTest::addColumn<double>("worstPassLoss");
     QTest::addColumn<double>("load");
     QTest::addColumn<ESeries>("series");
@@ -222,27 +222,27 @@ void CoreFilterDesignTest::passBandTerminationsAndSnapping_data()
 
 void CoreFilterDesignTest::passBandTerminationsAndSnapping()
 {
-    QFETCH(Spec, spec);
+    QFETCH(Request, request);
     QFETCH(double, worstPassLoss);
     QFETCH(double, load);
     QFETCH(ESeries, series);
-    const Ladder ladder = DesignLadder(spec).ladder;
+    const Ladder ladder = DesignLadder(request).ladder;
     QVERIFY(Near(ladder.loadResistance, load, 1e-5L));
-    const FrequencyRange range = SweepRange(spec);
+    const FrequencyRange range = SweepRange(request);
     const std::vector<Real> frequencies = LogSweep(range.from, range.to, 400);
     const std::vector<Loss> losses = ComputeResponse(ladder, frequencies);
     Real worst = 0;
     for (std::size_t i = 0; i < losses.size(); ++i) {
         const Real f = frequencies[i];
-        if (spec.kind == Kind::LowPass ? f <= spec.f1 : f >= spec.f1 && f <= spec.f2)
+        if (request.kind == Kind::LowPass ? f <= request.f1 : f >= request.f1 && f <= request.f2)
             worst = std::max(worst, losses[i].insertionDb);
         // A lossless ladder passes what it does not reflect.
         QVERIFY(std::abs(std::pow(10.0L, -losses[i].insertionDb / 10) + std::pow(10.0L, -losses[i].returnDb / 10) - 1) < 1e-9L);
     }
     if (worstPassLoss > 0)
         QVERIFY2(worst <= worstPassLoss + 1e-9 && worst > worstPassLoss * 0.95, qPrintable(QString::number(double(worst))));
-    QVERIFY(spec.kind == Kind::BandStop || losses.back().insertionDb > 20); // the sweep reaches the skirts
-    QVERIFY(spec.kind != Kind::BandPass || losses.front().insertionDb > 20);
+    QVERIFY(request.kind == Kind::BandStop || losses.back().insertionDb > 20); // the sweep reaches the skirts
+    QVERIFY(request.kind != Kind::BandPass || losses.front().insertionDb > 20);
 
     // Snapped parts are the series' own, within half its step, and stay put when snapped again.
     const Ladder snapped = Snapped(ladder, series);
@@ -259,25 +259,25 @@ void CoreFilterDesignTest::passBandTerminationsAndSnapping()
 
 void CoreFilterDesignTest::badInputIsRefused_data()
 {
-    QTest::addColumn<Spec>("spec");
+    QTest::addColumn<Request>("request");
     QTest::addColumn<Input>("input");
-    const auto with = [](auto change) { Spec spec = Make(Kind::LowPass, Response::Chebyshev, 5); change(spec); return spec; };
-    QTest::newRow("order 0") << with([](Spec& s) { s.order = 0; }) << Input::Order;
-    QTest::newRow("order 12") << with([](Spec& s) { s.order = 12; }) << Input::Order;
-    QTest::newRow("Chebyshev order 4 between equal resistances") << with([](Spec& s) { s.order = 4; }) << Input::Order;
-    QTest::newRow("ripple 0") << with([](Spec& s) { s.rippleDb = 0; }) << Input::Ripple;
-    QTest::newRow("impedance 0") << with([](Spec& s) { s.impedance = 0; }) << Input::Impedance;
-    QTest::newRow("impedance −50") << with([](Spec& s) { s.impedance = -50; }) << Input::Impedance;
-    QTest::newRow("cut-off not a number") << with([](Spec& s) { s.f1 = NAN; }) << Input::F1;
-    QTest::newRow("band-pass F2 = F1") << with([](Spec& s) { s.kind = Kind::BandPass; s.f2 = s.f1; }) << Input::F2;
-    QTest::newRow("band-stop F2 < F1") << with([](Spec& s) { s.kind = Kind::BandStop; s.f2 = 1; }) << Input::F2;
+    const auto with = [](auto change) { Request request = Make(Kind::LowPass, Response::Chebyshev, 5); change(request); return request; };
+    QTest::newRow("order 0") << with([](Request& s) { s.order = 0; }) << Input::Order;
+    QTest::newRow("order 12") << with([](Request& s) { s.order = 12; }) << Input::Order;
+    QTest::newRow("Chebyshev order 4 between equal resistances") << with([](Request& s) { s.order = 4; }) << Input::Order;
+    QTest::newRow("ripple 0") << with([](Request& s) { s.rippleDb = 0; }) << Input::Ripple;
+    QTest::newRow("impedance 0") << with([](Request& s) { s.impedance = 0; }) << Input::Impedance;
+    QTest::newRow("impedance −50") << with([](Request& s) { s.impedance = -50; }) << Input::Impedance;
+    QTest::newRow("cut-off not a number") << with([](Request& s) { s.f1 = NAN; }) << Input::F1;
+    QTest::newRow("band-pass F2 = F1") << with([](Request& s) { s.kind = Kind::BandPass; s.f2 = s.f1; }) << Input::F2;
+    QTest::newRow("band-stop F2 < F1") << with([](Request& s) { s.kind = Kind::BandStop; s.f2 = 1; }) << Input::F2;
 }
 
 void CoreFilterDesignTest::badInputIsRefused()
 {
-    QFETCH(Spec, spec);
+    QFETCH(Request, request);
     QFETCH(Input, input);
-    const Design design = DesignLadder(spec);
+    const Design design = DesignLadder(request);
     QVERIFY(design.error.has_value());
     QCOMPARE(design.error->input, input);
     QVERIFY(!design.error->reason.isEmpty());
