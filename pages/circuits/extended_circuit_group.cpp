@@ -92,22 +92,14 @@ void ExtendedCircuitGroup::takeFrequencyUnit()
 {
     const int wave = wave_->solvedField();
     const bool computed = solvedField_ == F || (wave != ExtendedWaveGroup::None && wave != ExtendedWaveGroup::F);
-    double hertz = fHz_;
-    extended::TakeUnit(ui_.TS26FCB, extended::FrequencyHertz(), hertz, extended::Hint::Keep);
-    if (computed)
-        extended::Reexpress(ui_.TS26F, fHz_, hertz);
-    fHz_ = hertz;
+    extended::RescaleField(ui_.TS26FCB, extended::FrequencyHertz(), ui_.TS26F, fHz_, computed);
 }
 
 // The same for the inductance, whose unit the coil group shares at once.
 void ExtendedCircuitGroup::takeInductanceUnit()
 {
     const bool computed = solvedField_ == L || coil_->solvedField() == ExtendedCoilGroup::L;
-    double microhenries = kL_;
-    extended::TakeUnit(ui_.TS26LCB, extended::InductanceMicrohenries(), microhenries, extended::Hint::Keep);
-    if (computed)
-        extended::Reexpress(ui_.TS26L, kL_, microhenries);
-    kL_ = microhenries;
+    extended::RescaleField(ui_.TS26LCB, extended::InductanceMicrohenries(), ui_.TS26L, kL_, computed);
     if (ui_.TS26LlCB->currentText() != ui_.TS26LCB->currentText()) {
         coil_->followInductanceUnit(ui_.TS26LCB->currentText(), inductance(), computed);
         coil_->ComputeCoil();
@@ -131,10 +123,7 @@ void ExtendedCircuitGroup::followFrequencyUnit(const QString& unit)
 {
     using namespace extended;
     WriteUnit(ui_.TS26FCB, unit);
-    double hertz = fHz_;
-    TakeUnit(ui_.TS26FCB, FrequencyHertz(), hertz, Hint::Keep);
-    Reexpress(ui_.TS26F, fHz_, hertz);
-    fHz_ = hertz;
+    RescaleField(ui_.TS26FCB, FrequencyHertz(), ui_.TS26F, fHz_, true);
 }
 
 void ExtendedCircuitGroup::showSolved(QLineEdit* edit, double& value, Real shown)

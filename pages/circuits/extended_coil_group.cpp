@@ -94,11 +94,7 @@ void ExtendedCoilGroup::ComputeCoil(extended::UnitChange changed)
 void ExtendedCoilGroup::takeInductanceUnit()
 {
     const bool computed = solvedField_ == L || circuit_->solvedField() == ExtendedCircuitGroup::L;
-    double microhenries = kLl_;
-    extended::TakeUnit(ui_.TS26LlCB, extended::InductanceMicrohenries(), microhenries, extended::Hint::Keep);
-    if (computed)
-        extended::Reexpress(ui_.TS26Ll, kLl_, microhenries);
-    kLl_ = microhenries;
+    extended::RescaleField(ui_.TS26LlCB, extended::InductanceMicrohenries(), ui_.TS26Ll, kLl_, computed);
     if (ui_.TS26LCB->currentText() != ui_.TS26LlCB->currentText()) {
         circuit_->followInductanceUnit(ui_.TS26LlCB->currentText(), inductance(), computed);
         circuit_->ComputeCircuit();

@@ -134,4 +134,13 @@ void RecomputedFields::unsolvable()
     kept_.clear();
 }
 
+void RescaleField(QComboBox* combo, const UnitTable& table, QLineEdit* edit, double& scale, bool computed)
+{
+    double next = scale;
+    TakeUnit(combo, table, next, Hint::Keep);
+    if (computed)
+        Reexpress(edit, scale, next);
+    scale = next;
+}
+
 } // namespace pages::extended

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/circuits/extended_units.h"
+
 #include <QString>
 
 #include <vector>
@@ -48,6 +50,10 @@ bool PassQuantity(const UnitValue& from, const UnitValue& to);
 // Rewrites the number of an edit whose unit changed from `before` to `after`
 // so that it still means the same quantity. False as PassQuantity.
 bool Reexpress(QLineEdit* edit, double before, double after);
+
+// The combo's unit becomes the field's scale; a computed value keeps its
+// quantity in the new unit, a typed one is read anew in it.
+void RescaleField(QComboBox* combo, const UnitTable& table, QLineEdit* edit, double& scale, bool computed);
 
 // True when the edit's number is 0 (a text that is no number counts as given).
 bool IsEmpty(const QLineEdit* edit);

@@ -93,21 +93,14 @@ void ExtendedWaveGroup::takeFrequencyUnit()
 {
     const bool computed =
         (solvedField_ != None && solvedField_ != F) || circuit_->solvedField() == ExtendedCircuitGroup::F;
-    double hertz = fF_;
-    extended::TakeUnit(ui_.TS26CBF, extended::FrequencyHertz(), hertz, extended::Hint::Keep);
-    if (computed)
-        extended::Reexpress(ui_.TS26EditF, fF_, hertz);
-    fF_ = hertz;
+    extended::RescaleField(ui_.TS26CBF, extended::FrequencyHertz(), ui_.TS26EditF, fF_, computed);
 }
 
 void ExtendedWaveGroup::followFrequencyUnit(const QString& unit)
 {
     using namespace extended;
     WriteUnit(ui_.TS26CBF, unit);
-    double hertz = fF_;
-    TakeUnit(ui_.TS26CBF, FrequencyHertz(), hertz, Hint::Keep);
-    Reexpress(ui_.TS26EditF, fF_, hertz);
-    fF_ = hertz;
+    RescaleField(ui_.TS26CBF, FrequencyHertz(), ui_.TS26EditF, fF_, true);
 }
 
 Outcome ExtendedWaveGroup::solve()
