@@ -48,7 +48,7 @@ Real SingleLayerInductance(Real turns, Real formerDiameter, Real wireDiameter, R
 Real SingleLayerTurns(Real inductance, Real formerDiameter, Real wireDiameter, Real length)
 {
     const Real D = formerDiameter + wireDiameter;
-    return Sqrt(Div(1000 * inductance * (length / D + 0.46L), D));
+    return Sqrt(Div(1000 * inductance * (Div(length, D) + 0.46L), D));
 }
 
 Real SingleLayerFormerDiameter(Real turns, Real wireDiameter, Real length, Real inductance)
@@ -106,7 +106,9 @@ bool SingleLayerRuleHolds(Real shapeRatio)
 
 bool TurnsFit(Real turns, Real wireDiameter, Real length)
 {
-    return !(CloseWoundLength(turns, wireDiameter) > length);
+    // Compared as the pages hold them, in doubles, so that a length computed
+    // as W·Dп and stored never fails the test against itself.
+    return !(static_cast<double>(CloseWoundLength(turns, wireDiameter)) > static_cast<double>(length));
 }
 
 Real MultilayerInductance(Real turns, Real outerDiameter, Real innerDiameter, Real length)

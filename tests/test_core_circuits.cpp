@@ -3,7 +3,7 @@
 // and get the inputs back).
 
 #include "engineering/errors.h"
-#include "engineering/extended_coil.h"
+#include "engineering/coils.h"
 #include "engineering/filter_sections.h"
 #include "engineering/oscillating_circuit.h"
 
@@ -165,13 +165,14 @@ void CoreCircuits::coil()
     QFETCH(double, length);
     QFETCH(double, microhenries);
     QFETCH(double, within);
-    const Real l = CoilInductance(turns, diameter, length);
+    // The whole mean diameter given as the former's, with no wire.
+    const Real l = SingleLayerInductance(turns, diameter, 0, length);
     NEAR(l, microhenries, within);
-    NEAR(CoilTurns(l, diameter, length), turns, RoundTrip);
-    NEAR(CoilDiameter(turns, l, length), diameter, RoundTrip);
+    NEAR(SingleLayerTurns(l, diameter, 0, length), turns, RoundTrip);
+    NEAR(SingleLayerFormerDiameter(turns, 0, length, l), diameter, RoundTrip);
     // J = 0.001·D²·W²/L − 0.46·D loses a digit to the subtraction at short
     // coils, which long double has to spare.
-    NEAR(CoilLength(turns, diameter, l), length, RoundTrip);
+    NEAR(SingleLayerLength(turns, diameter, 0, l), length, RoundTrip);
 }
 
 void CoreCircuits::turnToTurnCoil_data()
@@ -192,15 +193,12 @@ void CoreCircuits::turnToTurnCoil()
     QFETCH(double, former);
     QFETCH(double, wire);
     QFETCH(double, microhenries);
-    const Real diameter = Real(former) + wire;
-    const Real length = TurnToTurnLength(turns, wire);
-    const Real l = CoilInductance(turns, diameter, length);
+    const Real length = CloseWoundLength(turns, wire);
+    const Real l = SingleLayerInductance(turns, former, wire, length);
     NEAR(l, microhenries, SixDigits);
-    NEAR(TurnToTurnTurns(l, diameter, wire), turns, RoundTrip);
-    // The smaller root of the wire's quadratic loses about two digits to
-    // the subtraction; long double keeps enough of them.
-    NEAR(TurnToTurnWire(turns, former, l), wire, RoundTrip);
-    NEAR(CoilDiameter(turns, l, length) - wire, former, RoundTrip);
+    NEAR(CloseWoundTurns(l, former, wire), turns, RoundTrip);
+    NEAR(CloseWoundWireDiameter(turns, former, l), wire, RoundTrip);
+    NEAR(SingleLayerFormerDiameter(turns, wire, length, l), former, RoundTrip);
     // The length the winding takes never counts as too short for its own turns.
     QVERIFY(TurnsFit(turns, wire, static_cast<double>(length)));
 }
@@ -217,9 +215,9 @@ void CoreCircuits::noAnswer_data()
     row("partner at 0 Hz", [] { return ResonantPartner(1e-6L, 0); }, Kind::DivisionByZero);
     row("RC cut-off without R", [] { return RcCutOff(0, 1e-9L); }, Kind::DivisionByZero);
     row("wavelength of 0 Hz", [] { return Wavelength(0); }, Kind::DivisionByZero);
-    row("turns of a coil without diameter", [] { return CoilTurns(1, 0, 10); }, Kind::DivisionByZero);
-    row("turns for a negative L", [] { return CoilTurns(-1, 11, 10); }, Kind::NegativeRoot);
-    row("wire too thick for any L this small", [] { return TurnToTurnWire(10, 100, 0.001L); }, Kind::NegativeRoot);
+    row("turns of a coil without diameter", [] { return SingleLayerTurns(1, 0, 0, 10); }, Kind::DivisionByZero);
+    row("turns for a negative L", [] { return SingleLayerTurns(-1, 11, 0, 10); }, Kind::NegativeRoot);
+    row("wire too thick for any L this small", [] { return CloseWoundWireDiameter(10, 100, 0.001L); }, Kind::NegativeRoot);
 }
 
 void CoreCircuits::noAnswer()

@@ -3,7 +3,7 @@
 #include "pages/circuits/extended_circuit_group.h"
 #include "pages/circuits/extended_units.h"
 #include "pages/circuits/extended_wave_group.h"
-#include "engineering/extended_coil.h"
+#include "engineering/coils.h"
 #include "values/field.h"
 #include "values/number_text.h"
 
@@ -65,7 +65,6 @@ void ExtendedCoilGroup::ComputeCoil(extended::UnitChange changed)
     dp_ = earlier.read(ui_.TS26Dp);
     j_ = earlier.read(ui_.TS26J);
     l_ = earlier.read(ui_.TS26Ll, kLl_);
-    d_ = dk_ + dp_;
 
     const bool turnToTurn = ui_.TS26ChB1->isChecked();
     ui_.TS26J->setEnabled(!turnToTurn);
@@ -73,7 +72,7 @@ void ExtendedCoilGroup::ComputeCoil(extended::UnitChange changed)
 
     Outcome outcome = turnToTurn ? solveTurnToTurn() : solveLengthGiven();
     if (outcome == Outcome::Solved && turnToTurn &&
-        !block(ui_.TS26J, j_, [this] { return Real(engineering::TurnToTurnLength(w_, dp_)); }))
+        !block(ui_.TS26J, j_, [this] { return engineering::CloseWoundLength(w_, dp_); }))
         outcome = Outcome::Unsolvable;
     switch (outcome) {
     case Outcome::Missing:
@@ -128,7 +127,7 @@ bool ExtendedCoilGroup::block(QLineEdit* edit, double& value, Formula&& formula)
 bool ExtendedCoilGroup::inductanceBlock(Real length)
 {
     return values::SolveInto(ui_.TS26Ll, [&] {
-        const double l = checked::ToDouble(engineering::CoilInductance(w_, d_, length));
+        const double l = checked::ToDouble(engineering::SingleLayerInductance(w_, dk_, dp_, length));
         const double shown = checked::ToDouble(checked::Div(l, kLl_));
         l_ = l;
         extended::ShowComputed(ui_.TS26Ll, shown);
@@ -142,28 +141,28 @@ Outcome ExtendedCoilGroup::solveLengthGiven()
         if (!(dk_ > 0 && dp_ > 0 && l_ > 0 && j_ > 0))
             return Outcome::Missing;
         solvedField_ = W;
-        if (!block(ui_.TS26W, w_, [this] { return CoilTurns(l_, d_, j_); }))
+        if (!block(ui_.TS26W, w_, [this] { return SingleLayerTurns(l_, dk_, dp_, j_); }))
             return Outcome::Unsolvable;
     }
     if (dk_ == 0) {
         if (w_ == 0 || dp_ == 0 || j_ == 0 || l_ == 0)
             return Outcome::Missing;
         solvedField_ = Dk;
-        if (!block(ui_.TS26Dk, dk_, [this] { return CoilDiameter(w_, l_, j_) - dp_; }))
+        if (!block(ui_.TS26Dk, dk_, [this] { return SingleLayerFormerDiameter(w_, dp_, j_, l_); }))
             return Outcome::Unsolvable;
     }
     if (dp_ == 0) {
         if (dk_ == 0 || w_ == 0 || j_ == 0 || l_ == 0)
             return Outcome::Missing;
         solvedField_ = Dp;
-        if (!block(ui_.TS26Dp, dp_, [this] { return CoilDiameter(w_, l_, j_) - dk_; }))
+        if (!block(ui_.TS26Dp, dp_, [this] { return SingleLayerWireDiameter(w_, dk_, j_, l_); }))
             return Outcome::Unsolvable;
     }
     if (j_ == 0) {
         if (dk_ == 0 || dp_ == 0 || w_ == 0 || l_ == 0)
             return Outcome::Missing;
         solvedField_ = J;
-        if (!block(ui_.TS26J, j_, [this] { return CoilLength(w_, d_, l_); }))
+        if (!block(ui_.TS26J, j_, [this] { return SingleLayerLength(w_, dk_, dp_, l_); }))
             return Outcome::Unsolvable;
     }
     if (l_ == 0) {
@@ -183,14 +182,14 @@ Outcome ExtendedCoilGroup::solveTurnToTurn()
         if (!(dk_ > 0 && dp_ > 0 && l_ > 0))
             return Outcome::Missing;
         solvedField_ = W;
-        if (!block(ui_.TS26W, w_, [this] { return TurnToTurnTurns(l_, d_, dp_); }))
+        if (!block(ui_.TS26W, w_, [this] { return CloseWoundTurns(l_, dk_, dp_); }))
             return Outcome::Unsolvable;
     }
     if (dk_ == 0) {
         if (w_ == 0 || dp_ == 0 || l_ == 0)
             return Outcome::Missing;
         solvedField_ = Dk;
-        const auto former = [this] { return CoilDiameter(w_, l_, Real(w_) * dp_) - dp_; };
+        const auto former = [this] { return SingleLayerFormerDiameter(w_, dp_, CloseWoundLength(w_, dp_), l_); };
         if (!block(ui_.TS26Dk, dk_, former))
             return Outcome::Unsolvable;
     }
@@ -198,14 +197,14 @@ Outcome ExtendedCoilGroup::solveTurnToTurn()
         if (dk_ == 0 || w_ == 0 || l_ == 0)
             return Outcome::Missing;
         solvedField_ = Dp;
-        if (!block(ui_.TS26Dp, dp_, [this] { return TurnToTurnWire(w_, dk_, l_); }))
+        if (!block(ui_.TS26Dp, dp_, [this] { return CloseWoundWireDiameter(w_, dk_, l_); }))
             return Outcome::Unsolvable;
     }
     if (l_ == 0) {
         if (dk_ == 0 || dp_ == 0 || w_ == 0)
             return Outcome::Missing;
         solvedField_ = L;
-        if (!inductanceBlock(TurnToTurnLength(w_, dp_)))
+        if (!inductanceBlock(CloseWoundLength(w_, dp_)))
             return Outcome::Unsolvable;
     }
     return Outcome::Solved;
@@ -214,8 +213,8 @@ Outcome ExtendedCoilGroup::solveTurnToTurn()
 void ExtendedCoilGroup::showLimits()
 {
     double ratio = 0;
-    if (values::SolveInto(ui_.TS26Label1, [&] { ratio = checked::ToDouble(engineering::LengthRatio(j_, Real(dk_) + dp_)); })) {
-        const bool outside = !engineering::RatioWithinAccuracy(ratio);
+    if (values::SolveInto(ui_.TS26Label1, [&] { ratio = checked::ToDouble(engineering::SingleLayerShapeRatio(j_, dk_, dp_)); })) {
+        const bool outside = !engineering::SingleLayerRuleHolds(ratio);
         ui_.TS26Label1->setText(QStringLiteral("0.45 < ") + values::FormatNumber(ratio) + QStringLiteral(" < 2.5"));
         values::SetLabelAlarm(ui_.TS26Label1, outside);
         ui_.TS26Label1->setToolTip(

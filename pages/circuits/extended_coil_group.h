@@ -62,7 +62,6 @@ private:
     double dp_ = 0;
     double j_ = 0;
     double l_ = 0;      // microhenries
-    double d_ = 0;      // mean winding diameter Dк + Dп
     double kLl_ = 1;    // microhenries per unit
     int solvedField_ = None;
 };
