@@ -141,6 +141,9 @@ protected:
         case QEvent::EnabledChange:
             values::DescribeField(edit);
             break;
+        case QEvent::ToolTip:
+            values::ShowFieldDescription(edit);
+            break;
         case QEvent::ContextMenu:
             ShowMenu(edit, static_cast<QContextMenuEvent*>(event)->globalPos());
             return true;

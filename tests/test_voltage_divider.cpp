@@ -337,7 +337,7 @@ void VoltageDividerTest::modeChangeClearsEverything()
     QCOMPARE(edit("R1R2EUIRn")->isReadOnly(), !resistanceEditable);
     QCOMPARE(edit("R1R2EUII")->hasFrame(), currentEditable);
     QCOMPARE(edit("R1R2EUIRn")->hasFrame(), resistanceEditable);
-    QCOMPARE(edit("R1R2EUIRn")->toolTip().contains(QStringLiteral("не вводится")), !resistanceEditable);
+    QCOMPARE(testing::HoverTip(edit("R1R2EUIRn")).contains(QStringLiteral("не вводится")), !resistanceEditable);
     for (const char* name : {"R1R2EUII", "R1R2EUIRn", "R1R2EUIICB", "R1R2EUIRnCB"})
         QCOMPARE(Find<QWidget>(page_, name)->isEnabled(), loadEnabled);
 }

@@ -170,7 +170,7 @@ bool Solvable(double target, double a, double b, double c, double d, double e, d
 void ShowResult(QLineEdit* edit, const QColor& colour, bool readOnly, double value)
 {
     const QString text = FormatNumber(value);
-    {
+    if (text != edit->text()) {
         const UpdateGuardScope guard;
         edit->setText(text);
     }
@@ -193,7 +193,7 @@ void ShowCleared(QLineEdit* edit)
 
 void WriteGuarded(QLineEdit* edit, const QString& text)
 {
-    {
+    if (text != edit->text()) {
         const UpdateGuardScope guard;
         edit->setText(text);
     }

@@ -50,7 +50,7 @@ bool Solvable(double target, double a = 1, double b = 1, double c = 1, double d 
 // Writes the value as text under UpdateGuard, then sets colour and lock.
 // Raises ArithmeticError instead of writing an infinity or a nan. Every
 // program write shows the leading digits of the text and brings the field's
-// tooltip up to date (DescribeField).
+// look up to date (DescribeField); the same text is not written twice.
 void ShowResult(QLineEdit* edit, const QColor& colour, bool readOnly, double value);
 
 // The two combinations the pages use most: a computed result, and a field

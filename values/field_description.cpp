@@ -145,20 +145,35 @@ void DescribeField(QLineEdit* edit)
 {
     if (IsUnsolvable(edit))
         return;
-    if (!edit->property(kDesignTip).isValid())
-        edit->setProperty(kDesignTip, edit->toolTip());
+    QVariant design = edit->property(kDesignTip);
+    if (!design.isValid()) {
+        design = edit->toolTip();
+        edit->setProperty(kDesignTip, design);
+    }
     const FieldState state = FieldStateOf(edit);
     SetFixedLook(edit, state == FieldState::Fixed);
     if (state == FieldState::Invalid)
         return;
+    // The value lines wait for the tooltip to be shown (ShowFieldDescription):
+    // formatting them at every write would cost more than the computation.
+    if (const QString tip = design.toString(); tip != edit->toolTip())
+        edit->setToolTip(tip);
+}
 
+void ShowFieldDescription(QLineEdit* edit)
+{
+    if (IsUnsolvable(edit))
+        return;
+    const FieldState state = FieldStateOf(edit);
+    if (state != FieldState::Result && state != FieldState::Fixed)
+        return;
     QStringList lines;
     const QString design = edit->property(kDesignTip).toString();
     if (!design.isEmpty())
         lines << design;
     if (state == FieldState::Result) {
         AddValueLines(lines, QStringLiteral("Вычислено: "), edit);
-    } else if (state == FieldState::Fixed) {
+    } else {
         lines << QStringLiteral("Только для показа: это поле не вводится");
         if (ShownNumber(edit).value_or(0) != 0)
             AddValueLines(lines, QStringLiteral("Значение: "), edit);

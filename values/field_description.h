@@ -23,11 +23,14 @@ QString FieldUnitText(const QLineEdit* edit);
 // "1,98691765315922E-7 с": the whole text with its unit.
 QString ValueWithUnit(const QLineEdit* edit);
 
-// Brings the tooltip and look of a value edit in line with its state and
-// text: a computed value gives its whole text and a reading such as
-// "≈ 198,7 нс"; a field the user cannot type into looks flat; an input has
-// the tooltip its layout gave it. A field shown unsolvable keeps its reason,
-// and a red field keeps the tooltip its page set.
+// Brings the look of a value edit in line with its state: a field the user
+// cannot type into looks flat. The tooltip goes back to the one its layout
+// gave it; a field shown unsolvable keeps its reason, and a red field keeps
+// the tooltip its page set.
 void DescribeField(QLineEdit* edit);
+
+// Just before the tooltip shows: a computed value adds its whole text and a
+// reading such as "≈ 198,7 нс", a field for show only says so.
+void ShowFieldDescription(QLineEdit* edit);
 
 } // namespace values

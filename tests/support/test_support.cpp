@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -199,6 +200,13 @@ QString Reason(const QWidget* field)
     const auto* edit = qobject_cast<const QLineEdit*>(field);
     const bool red = edit ? Background(edit) == Red : FontColour(field) == Red;
     return red ? field->toolTip() : QString();
+}
+
+QString HoverTip(QWidget* widget)
+{
+    QHelpEvent hover(QEvent::ToolTip, widget->rect().center(), widget->mapToGlobal(widget->rect().center()));
+    QApplication::sendEvent(widget, &hover);
+    return widget->toolTip();
 }
 
 QString Caption(const QLineEdit* edit)

@@ -125,6 +125,9 @@ bool IsRed(const QLineEdit* edit);
 // not red and its tooltip only describes it.
 QString Reason(const QWidget* field);
 
+// The tooltip as the mouse resting on the widget shows it.
+QString HoverTip(QWidget* widget);
+
 // The caption of a labelled edit (its buddy label's text), the items of a
 // combo, the picture last loaded into an image.
 QString Caption(const QLineEdit* edit);
