@@ -33,6 +33,7 @@ const Page Divider{"N38", "TS22", {"click R1R2EUIButton"}};
 const Page Reactance{"LC1", "TS23", {"click RLCFLButton", "click RLCFCButton"}};
 const Page Ammeter{"N39", "TS24", {"click RshButton1"}};
 const Page Voltmeter{"N40", "TS25", {"click RoButton1"}};
+const Page Extended{"N8", "TS26", {"click TS26Button1", "click TS26Button2", "click TS26Button3", "uncheck TS26ChB1"}};
 
 void Columns()
 {
@@ -185,6 +186,28 @@ void EveryPageTest::bothSeparators_data()
             {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", QString("type RoE ") + range,
              QString("text RoUu ") + meter, "text RoR 25000", QString("text RoLabel2 ") + power,
              QString("text RoLabel4 ") + drop});
+    for (const auto& [name, separator, typed, shown] : {
+             std::tuple{"extended circuit: point", point, "2.5", "2.5"},
+             std::tuple{"extended circuit: comma", comma, "2,5", "2,5"},
+             std::tuple{"extended circuit: point typed where comma is the separator", comma, "2.5", "2,5"},
+             std::tuple{"extended circuit: comma typed where point is the separator", point, "2,5", "2.5"}}) {
+        // The frequency reaches the wave group as typed; the reading in the
+        // tooltip takes the same separator.
+        const QString sep = separator;
+        Row(name, Extended, separator,
+            {"type TS26L 10", QString("type TS26F ") + typed, QString("text TS26F ") + shown,
+             "contains TS26C " + sep, "digits TS26C 12 405.2847345693511", QString("text TS26EditF ") + shown,
+             "shows TS26EditJ 120", "tip TS26C ≈ 405" + sep + "3 пФ"});
+    }
+    for (const auto& [name, separator, typed] : {std::tuple{"extended coil: point", point, "0.5"},
+                                                 std::tuple{"extended coil: comma", comma, "0,5"},
+                                                 std::tuple{"extended coil: point where comma is the separator", comma, "0.5"}}) {
+        const QString sep = separator;
+        Row(name, Extended, separator,
+            {"type TS26W 25", "type TS26Dk 6", QString("type TS26Dp ") + typed, "type TS26J 20",
+             "text TS26Dp 0" + sep + "5", "contains TS26Ll " + sep, "digits TS26Ll 12 1.1485972161809481",
+             "contains TS26Label1 < 3" + sep + "07"});
+    }
 }
 
 void EveryPageTest::badNumberReportedOnce_data()
@@ -224,6 +247,9 @@ void EveryPageTest::badNumberReportedOnce_data()
     Row("voltmeter", Voltmeter,
         {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", "type RoE 10", "insert RoRu 1 -", "text RoRu 1-000",
          "errors 1", "text RoUu 0.1", "text RoR 99000", "text RoLabel4 9.9"});
+    Row("extended circuit", Extended,
+        {"type TS26L 12", "insert TS26L 1 -", "text TS26L 1-2", "errors 1", "type TS26L 10", "type TS26C 100",
+         "digits TS26F 5 5.03292", "errors 0"});
 }
 
 void EveryPageTest::clearRestores_data()
@@ -296,6 +322,25 @@ void EveryPageTest::clearRestores_data()
         {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", "choose RoECB мВ", "type RoE 500", "text RoR 4000",
          "click RoButton1", "start", "index RoIuCB 2", "hint RoIuCB Ампер", "index RoECB 1", "hint RoECB Вольт",
          "text RoLabel2 ??", "text RoLabel4 ??", "type RoUu 0.2", "type RoIu 0.001", "shows RoRu 200"});
+    Row("extended circuit: its own fields and units; the wave and the coil keep theirs", Extended,
+        {"choose TS26CCB нФ", "type TS26C 0.1", "type TS26L 10", "type TS26W 12", "remember TS26EditT",
+         "click TS26Button1", "text TS26C 0", "input TS26C", "text TS26L 0", "input TS26L", "text TS26F 0",
+         "input TS26F", "text TS26CCB пФ", "text TS26LCB мкГн", "text TS26FCB мГц", "same TS26EditT",
+         "colour TS26EditT yellow", "text TS26Ll 10", "text TS26W 12", "choose TS26CCB нФ", "text TS26CCB нФ",
+         "type TS26C 100", "type TS26L 10", "colour TS26F yellow"});
+    Row("extended wave: units and fields; the circuit keeps the frequency it was handed", Extended,
+        {"choose TS26CBT мс", "choose TS26CBJ км", "choose TS26CBJ4 см", "type TS26EditF 3", "colour TS26EditT yellow",
+         "click TS26Button2", "text TS26CBF мГц", "text TS26CBT мкс", "text TS26CBJ м", "text TS26CBJ4 м",
+         "text TS26EditF 0", "input TS26EditF", "text TS26EditT 0", "input TS26EditT", "text TS26EditJ 0",
+         "input TS26EditJ", "text TS26EditJ4 0", "input TS26EditJ4", "text TS26F 3", "type TS26EditT 1",
+         "colour TS26EditF yellow"});
+    Row("extended coil: fields, unit and labels; the winding mode stays", Extended,
+        {"choose TS26LlCB Гн", "type TS26W 10", "type TS26Dk 10", "type TS26Dp 1", "type TS26J 40",
+         "font TS26Label1 red", "click TS26ChB1", "click TS26Button3", "text TS26W 0", "input TS26W",
+         "text TS26Dk 0", "input TS26Dk", "text TS26Dp 0", "input TS26Dp", "text TS26J 0", "text TS26Ll 0",
+         "input TS26Ll", "text TS26LlCB мкГн", "text TS26Label1 0.45 < ?? < 2.5", "font TS26Label1 normal",
+         "font TS26Label2 normal", "checked TS26ChB1", "disabled TS26J", "type TS26Ll 1", "type TS26Dk 10",
+         "type TS26Dp 1", "colour TS26W yellow"});
 }
 
 QTEST_MAIN(EveryPageTest)

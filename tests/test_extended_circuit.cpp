@@ -49,17 +49,12 @@ private slots:
     void frequencyIsHandedToWaveAndInductanceToCoil();
     void solvedFrequencyCannotBeTypedOver();
     void onlyCapacitanceTypedHandsNothingOver();
-    void clearCircuitKeepsOtherGroups();
-    void decimalSeparatorOfResults_data();
-    void decimalSeparatorOfResults();
 
     void waveSolvesFromOneValue_data();
     void waveSolvesFromOneValue();
     void wavelengthHandsFrequencyToEmptyCircuit();
     void emptyWaveOnlyTakesUnitHint();
-    void clearWaveResetsUnitsAndFields();
 
-    void unreadableTextReportedOnce();
     void noAnswerShowsRed_data();
     void noAnswerShowsRed();
 
@@ -338,67 +333,8 @@ void ExtendedCircuitTest::onlyCapacitanceTypedHandsNothingOver()
     QCOMPARE(page()->wave().solvedField(), 0);
 }
 
-void ExtendedCircuitTest::clearCircuitKeepsOtherGroups()
-{
-    testing::Choose(combo("TS26CCB"), "нФ");
-    testing::Retype(edit("TS26C"), "0.1");
-    testing::Retype(edit("TS26L"), "10");
-    testing::Retype(edit("TS26W"), "12");
-    const QString period = edit("TS26EditT")->text();
-    QVERIFY(period != QLatin1String("0"));
 
-    button("TS26Button1")->click();
-    for (const char* name : {"TS26C", "TS26L", "TS26F"}) {
-        QCOMPARE(edit(name)->text(), QStringLiteral("0"));
-        QCOMPARE(testing::Background(edit(name)), values::WindowColour());
-    }
-    QCOMPARE(combo("TS26CCB")->currentText(), QStringLiteral("пФ"));
-    QCOMPARE(combo("TS26LCB")->currentText(), QStringLiteral("мкГн"));
-    QCOMPARE(combo("TS26FCB")->currentText(), QStringLiteral("мГц"));
-    QCOMPARE(page()->circuit().solvedField(), 0);
-    QCOMPARE(edit("TS26EditT")->text(), period);
-    QCOMPARE(testing::Background(edit("TS26EditT")), values::ResultColour);
-    QCOMPARE(edit("TS26Ll")->text(), QStringLiteral("10"));
-    QCOMPARE(edit("TS26W")->text(), QStringLiteral("12"));
 
-    // The unit chosen again after a clear takes effect as before.
-    testing::Choose(combo("TS26CCB"), "нФ");
-    QCOMPARE(combo("TS26CCB")->currentText(), QStringLiteral("нФ"));
-}
-
-void ExtendedCircuitTest::decimalSeparatorOfResults_data()
-{
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("point") << QChar('.') << "2.5" << "2.5";
-    QTest::newRow("comma") << QChar(',') << "2,5" << "2,5";
-    QTest::newRow("point typed where comma is the separator") << QChar(',') << "2.5" << "2,5";
-    QTest::newRow("comma typed where point is the separator") << QChar('.') << "2,5" << "2.5";
-}
-
-void ExtendedCircuitTest::decimalSeparatorOfResults()
-{
-    QFETCH(QChar, separator);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    const testing::DecimalSeparatorScope scope(separator);
-    const QChar other = separator == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
-
-    testing::Retype(edit("TS26L"), "10");
-    testing::Retype(edit("TS26F"), typed);
-    QCOMPARE(edit("TS26F")->text(), shown);
-    const QString capacitance = edit("TS26C")->text();
-    QVERIFY2(capacitance.contains(separator) && !capacitance.contains(other), qPrintable(capacitance));
-    const double expected = 1 / (std::pow(TwoPi * 2.5e6, 2) * 10e-6) / 1e-12;
-    QVERIFY(testing::SameDigits(values::ParseNumber(capacitance, separator), expected));
-    // The frequency reaches the wave group as typed, and the wave group reads it.
-    QCOMPARE(edit("TS26EditF")->text(), shown);
-    QVERIFY(testing::SameDigits(values::ParseNumber(edit("TS26EditJ")->text(), separator), 3e8 / 2.5e6));
-    // The reading in the tooltip takes the same separator.
-    const QString tip = testing::HoverTip(edit("TS26C"));
-    QVERIFY2(tip.endsWith(QStringLiteral("≈ 405") + separator + QStringLiteral("3 пФ")), qPrintable(tip));
-}
 
 void ExtendedCircuitTest::waveSolvesFromOneValue_data()
 {
@@ -478,43 +414,7 @@ void ExtendedCircuitTest::emptyWaveOnlyTakesUnitHint()
     QCOMPARE(page()->wave().solvedField(), 0);
 }
 
-void ExtendedCircuitTest::clearWaveResetsUnitsAndFields()
-{
-    testing::Choose(combo("TS26CBT"), "мс");
-    testing::Choose(combo("TS26CBJ"), "км");
-    testing::Choose(combo("TS26CBJ4"), "см");
-    testing::Retype(edit("TS26EditF"), "3");
-    QCOMPARE(page()->wave().solvedField(), 1);
 
-    button("TS26Button2")->click();
-    const QList<std::pair<const char*, const char*>> units{
-        {"TS26CBF", "мГц"}, {"TS26CBT", "мкс"}, {"TS26CBJ", "м"}, {"TS26CBJ4", "м"}};
-    for (const auto& [name, unit] : units)
-        QCOMPARE(combo(name)->currentText(), QString::fromUtf8(unit));
-    for (const char* name : {"TS26EditF", "TS26EditT", "TS26EditJ", "TS26EditJ4"}) {
-        QCOMPARE(edit(name)->text(), QStringLiteral("0"));
-        QCOMPARE(testing::Background(edit(name)), values::WindowColour());
-    }
-    QCOMPARE(page()->wave().solvedField(), 0);
-    // The circuit keeps the frequency it was handed.
-    QCOMPARE(edit("TS26F")->text(), QStringLiteral("3"));
-}
-
-void ExtendedCircuitTest::unreadableTextReportedOnce()
-{
-    const testing::CapturedErrors errors;
-    testing::Retype(edit("TS26L"), "12");
-    QLineEdit* inductance = edit("TS26L");
-    inductance->setCursorPosition(1);
-    testing::Type(inductance, "-");
-    QCOMPARE(inductance->text(), QStringLiteral("1-2"));
-    QCOMPARE(errors.count(), 1);
-
-    testing::Retype(inductance, "10");
-    testing::Retype(edit("TS26C"), "100");
-    QVERIFY(testing::SameDigits(testing::Shown(edit("TS26F")), 5.03292, 5));
-    QCOMPARE(errors.count(), 1);
-}
 
 void ExtendedCircuitTest::noAnswerShowsRed_data()
 {

@@ -59,9 +59,6 @@ private slots:
     void millihenriesInBothModes_data();
     void millihenriesInBothModes();
     void solvedFieldIsComputedAgain();
-    void clearCoilResetsGroup();
-    void decimalSeparators_data();
-    void decimalSeparators();
     void noAnswerShowsRed_data();
     void noAnswerShowsRed();
 
@@ -338,50 +335,8 @@ void ExtendedCoilTest::solvedFieldIsComputedAgain()
     QCOMPARE(edit("TS26L")->text(), edit("TS26Ll")->text());
 }
 
-void ExtendedCoilTest::clearCoilResetsGroup()
-{
-    testing::Choose(fixture_->find<QComboBox>("TS26LlCB"), "Гн");
-    typeAll({{"TS26W", "10"}, {"TS26Dk", "10"}, {"TS26Dp", "1"}, {"TS26J", "40"}});
-    QCOMPARE(testing::FontColour(label("TS26Label1")), testing::Red);
-    setTurnToTurn(true);
 
-    fixture_->find<QPushButton>("TS26Button3")->click();
-    for (const char* name : {"TS26W", "TS26Dk", "TS26Dp", "TS26J", "TS26Ll"}) {
-        QCOMPARE(edit(QString::fromLatin1(name))->text(), QStringLiteral("0"));
-        QCOMPARE(testing::Background(edit(QString::fromLatin1(name))), values::WindowColour());
-    }
-    QCOMPARE(fixture_->find<QComboBox>("TS26LlCB")->currentText(), QStringLiteral("мкГн"));
-    QCOMPARE(label("TS26Label1")->text(), QStringLiteral("0.45 < ?? < 2.5"));
-    const QColor normal = testing::NormalText();
-    QCOMPARE(testing::FontColour(label("TS26Label1")), normal);
-    QCOMPARE(testing::FontColour(label("TS26Label2")), normal);
-    QCOMPARE(page()->coil().solvedField(), 0);
-    // The winding mode and the lock of J stay as they were.
-    QVERIFY(turnToTurn()->isChecked());
-    QVERIFY(!edit("TS26J")->isEnabled());
-}
 
-void ExtendedCoilTest::decimalSeparators_data()
-{
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("point") << QChar('.') << "0.5";
-    QTest::newRow("comma") << QChar(',') << "0,5";
-    QTest::newRow("point where comma is the separator") << QChar(',') << "0.5";
-}
-
-void ExtendedCoilTest::decimalSeparators()
-{
-    QFETCH(QChar, separator);
-    QFETCH(QString, typed);
-    const testing::DecimalSeparatorScope scope(separator);
-    typeAll({{"TS26W", "25"}, {"TS26Dk", "6"}, {"TS26Dp", typed}, {"TS26J", "20"}});
-    QCOMPARE(edit("TS26Dp")->text(), QString(QLatin1String("0")) + separator + QLatin1Char('5'));
-    const QString shown = edit("TS26Ll")->text();
-    QVERIFY(shown.contains(separator));
-    QVERIFY(testing::SameDigits(values::ParseNumber(shown, separator), Inductance(25, 6, 0.5, 20)));
-    QVERIFY(label("TS26Label1")->text().contains(separator));
-}
 
 void ExtendedCoilTest::noAnswerShowsRed_data()
 {

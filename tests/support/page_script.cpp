@@ -124,6 +124,10 @@ QString RunSteps(PageFixture& page, const QString& sheet, const QStringList& ste
         } else if (verb == u"hint") {
             if (page.find<QWidget>(name)->toolTip() != rest)
                 return fail(page.find<QWidget>(name)->toolTip());
+        } else if (verb == u"tip") {
+            const QString tip = HoverTip(page.find<QWidget>(name));
+            if (!tip.contains(rest))
+                return fail(tip);
         } else if (verb == u"errors") {
             const QStringList messages = page.errors().messages();
             page.errors().clear();

@@ -25,6 +25,7 @@ namespace testing {
 //   colour E c        background yellow, red or window
 //   font X c          text colour normal, red, or notred
 //   index C n         combo's current item   hint W text      its tooltip
+//   tip W part        the tooltip the mouse brings up holds part
 //   errors n [part]   n reports since the last check, the first holding part
 //   start             the page is back as it was when the steps began
 //                     (what its Clear keeps aside)
