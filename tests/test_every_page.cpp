@@ -33,6 +33,7 @@ const Page Divider{"N38", "TS22", {"click R1R2EUIButton"}};
 const Page Reactance{"LC1", "TS23", {"click RLCFLButton", "click RLCFCButton"}};
 const Page Ammeter{"N39", "TS24", {"click RshButton1"}};
 const Page Voltmeter{"N40", "TS25", {"click RoButton1"}};
+const Page StandardValues{"NESeries", "TSESeries", {"click ESButton"}};
 
 void Columns()
 {
@@ -185,6 +186,16 @@ void EveryPageTest::bothSeparators_data()
             {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", QString("type RoE ") + range,
              QString("text RoUu ") + meter, "text RoR 25000", QString("text RoLabel2 ") + power,
              QString("text RoLabel4 ") + drop});
+    Row("standard values: point", StandardValues, point,
+        {"type ESValue 70", "contains ESTable E12 | 68 Ом | 82 Ом | 68 Ом | −2.86 %",
+         "contains ESTable E96 | 69.8 Ом | 71.5 Ом | 69.8 Ом | −0.29 %", "choose ESUnit пФ", "type ESValue 2533,03",
+         "text ESValue 2533.03", "contains ESTable E24 | 2.4 нФ | 2.7 нФ | 2.4 нФ | −5.25 %",
+         "contains ESTable E96 | 2.49 нФ | 2.55 нФ | 2.55 нФ | +0.67 %"});
+    Row("standard values: comma", StandardValues, comma,
+        {"type ESValue 70", "contains ESTable E12 | 68 Ом | 82 Ом | 68 Ом | −2,86 %",
+         "contains ESTable E96 | 69,8 Ом | 71,5 Ом | 69,8 Ом | −0,29 %", "choose ESUnit пФ", "type ESValue 2533.03",
+         "text ESValue 2533,03", "contains ESTable E24 | 2,4 нФ | 2,7 нФ | 2,4 нФ | −5,25 %",
+         "contains ESTable E96 | 2,49 нФ | 2,55 нФ | 2,55 нФ | +0,67 %"});
 }
 
 void EveryPageTest::badNumberReportedOnce_data()
@@ -224,6 +235,9 @@ void EveryPageTest::badNumberReportedOnce_data()
     Row("voltmeter", Voltmeter,
         {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", "type RoE 10", "insert RoRu 1 -", "text RoRu 1-000",
          "errors 1", "text RoUu 0.1", "text RoR 99000", "text RoLabel4 9.9"});
+    Row("standard values", StandardValues,
+        {"type ESValue 70", "remember ESTable", "insert ESValue 1 -", "text ESValue 7-0", "errors 1 7-0",
+         "same ESTable"});
 }
 
 void EveryPageTest::clearRestores_data()
@@ -296,6 +310,11 @@ void EveryPageTest::clearRestores_data()
         {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", "choose RoECB мВ", "type RoE 500", "text RoR 4000",
          "click RoButton1", "start", "index RoIuCB 2", "hint RoIuCB Ампер", "index RoECB 1", "hint RoECB Вольт",
          "text RoLabel2 ??", "text RoLabel4 ??", "type RoUu 0.2", "type RoIu 0.001", "shows RoRu 200"});
+    Row("standard values: E24 pairs, the red negative value, then the unit and tables", StandardValues,
+        {"choose ESUnit кОм", "type ESValue 99", "contains ESPairs последовательно | 56 кОм и 43 кОм | 99 кОм | 0 %",
+         "contains ESPairs параллельно | 180 кОм и 220 кОм | 99 кОм | 0 %", "insert ESValue 0 -", "red ESValue",
+         "text ESPairs  |  |  | ", "contains ESTable E3 |  | ", "click ESButton", "start", "hint ESUnit Ом",
+         "colour ESValue window", "contains ESTable E24 |  | "});
 }
 
 QTEST_MAIN(EveryPageTest)
