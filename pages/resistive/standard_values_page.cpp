@@ -68,12 +68,13 @@ StandardValuesPage::StandardValuesPage(QWidget* parent) : Page(parent), ui(std::
     table_->setCaptions({QStringLiteral("Ряд"), QStringLiteral("Ближайший меньший"), QStringLiteral("Ближайший больший"),
                          QStringLiteral("Ближайший"), QStringLiteral("Отклонение")});
     controls::SetColumnWidths(ui->ESTable, {70, 150, 150, 150, 100});
-    controls::KeepLastColumnClear(ui->ESTable, 2);
+    controls::FitLastColumn(ui->ESTable, 2);
 
     pairs_ = controls::MakeStringGrid(ui->ESPairs, 4);
     pairs_->setCaptions({QStringLiteral("Соединение"), QStringLiteral("Номиналы"), QStringLiteral("Вместе"),
                          QStringLiteral("Отклонение")});
     controls::SetColumnWidths(ui->ESPairs, {150, 250, 150, 100});
+    controls::FitLastColumn(ui->ESPairs, 2);
     controls::KeepLastColumnClear(ui->ESPairs, 2);
     ui->ESPairsCaption->setText(QStringLiteral("Пары номиналов ряда E24, отклонение не больше %1 %")
                                     .arg(values::FormatNumber(kMaxPairDeviation)));
