@@ -64,6 +64,7 @@ void BuildMainMenu(QMenuBar* bar)
     QMenu* reactive = AddMenu(resistance, "N31", QStringLiteral("Реактивное"));
     AddItem(reactive, "LC1", QStringLiteral("L, C"));
     AddItem(reactive, "N34", QStringLiteral("Гасящий конденсатор"));
+    AddItem(calculations, "NESeries", QStringLiteral("Стандартные номиналы"));
 
     QMenu* marking = AddMenu(bar, "N3", QStringLiteral("Маркировка"));
     AddItem(marking, "N35", QStringLiteral("Сопротивление"));

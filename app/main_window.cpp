@@ -12,6 +12,7 @@
 #include "controls/labelled_edit.h"
 #include "controls/page.h"
 #include "controls/value_edits.h"
+#include "pages/resistive/standard_values_page.h"
 #include "values/pictures.h"
 
 #include <QAction>
@@ -99,7 +100,9 @@ void MainWindow::buildPages()
     }
     router_->wire(pageControl_);
     controls::NameControlsByCaptions(pageControl_);
-    controls::PrepareValueEdits(pageControl_);
+    controls::PrepareValueEdits(pageControl_, [this](double value, values::UnitKind kind) {
+        OpenStandardValues(value, kind);
+    });
     controls::InstallPageCopy(pageControl_);
 }
 
@@ -144,6 +147,16 @@ void MainWindow::ShowPage(controls::Page* page)
     pageControl_->setTabVisible(index, true);
     pageControl_->setCurrentIndex(index);
     pageArea_->refresh();
+}
+
+void MainWindow::OpenStandardValues(double value, values::UnitKind kind)
+{
+    auto* item = findChild<QAction*>(QStringLiteral("NESeries"));
+    auto* standard = qobject_cast<pages::StandardValuesPage*>(page(QStringLiteral("TSESeries")));
+    if (!item || !standard)
+        return;
+    PageActiv(item);
+    router_->Dispatch([standard, value, kind] { standard->ShowValue(value, kind); });
 }
 
 void MainWindow::stepPage(int step)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "values/units.h"
+
 #include <QMainWindow>
 
 #include <vector>
@@ -38,6 +40,8 @@ public:
     void N6Click();
     void N23Click();
     void ShowPage(controls::Page* page);
+    // Opens the standard values page with a value in base units of the kind.
+    void OpenStandardValues(double value, values::UnitKind kind);
 
     EventRouter& router() { return *router_; }
     QTabWidget* pageControl() const { return pageControl_; }

@@ -15,6 +15,7 @@
 #include "pages/resistive/quenching_capacitor_page.h"
 #include "pages/codes/resistor_code_page.h"
 #include "pages/codes/inductor_code_page.h"
+#include "pages/resistive/standard_values_page.h"
 #include "pages/resistive/star_delta_page.h"
 #include "pages/resistive/voltage_divider_page.h"
 #include "pages/resistive/reactance_page.h"
@@ -63,6 +64,7 @@ const std::vector<PageEntry>& PageCatalog()
         {"TS26", u"Расширенный", "N8", Make<pages::ExtendedCircuitPage>},
         {"TS27", u"Маркировка SMD транзисторов", "SMD1", Make<pages::SmdMarkingPage>},
         {"TS28", u"Транзисторы", "N16", Make<pages::TransistorAnaloguesPage>},
+        {"TSESeries", u"Стандартные номиналы", "NESeries", Make<pages::StandardValuesPage>},
     };
     return catalog;
 }

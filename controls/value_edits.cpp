@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <limits>
 #include <memory>
+#include <utility>
 
 namespace controls {
 
@@ -110,7 +111,7 @@ QString ValueLines(const QWidget* page, const QString& title)
     return lines.join(u'\n');
 }
 
-void ShowMenu(QLineEdit* edit, const QPoint& at)
+void ShowMenu(QLineEdit* edit, const QPoint& at, const StandardValuesRequest& openStandardValues)
 {
     const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
     menu->addSeparator();
@@ -121,6 +122,7 @@ void ShowMenu(QLineEdit* edit, const QPoint& at)
     copyPage->setShortcut(kCopyPage);
     QObject::connect(copyPage, &QAction::triggered, edit,
                      [edit] { QApplication::clipboard()->setText(PageValuesText(edit)); });
+    AddStandardValues(menu.get(), edit, openStandardValues);
     menu->exec(at);
 }
 
@@ -128,7 +130,10 @@ void ShowMenu(QLineEdit* edit, const QPoint& at)
 // its use directly, and gives it the copy entries of its context menu.
 class ValueEditWatcher : public QObject {
 public:
-    using QObject::QObject;
+    ValueEditWatcher(QObject* parent, StandardValuesRequest openStandardValues)
+        : QObject(parent), openStandardValues_(std::move(openStandardValues))
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -145,20 +150,23 @@ protected:
             values::ShowFieldDescription(edit);
             break;
         case QEvent::ContextMenu:
-            ShowMenu(edit, static_cast<QContextMenuEvent*>(event)->globalPos());
+            ShowMenu(edit, static_cast<QContextMenuEvent*>(event)->globalPos(), openStandardValues_);
             return true;
         default:
             break;
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    StandardValuesRequest openStandardValues_;
 };
 
 } // namespace
 
-void PrepareValueEdits(QWidget* root)
+void PrepareValueEdits(QWidget* root, StandardValuesRequest openStandardValues)
 {
-    auto* watcher = new ValueEditWatcher(root);
+    auto* watcher = new ValueEditWatcher(root, std::move(openStandardValues));
     for (const QLabel* label : root->findChildren<QLabel*>()) {
         auto* edit = qobject_cast<QLineEdit*>(label->buddy());
         if (!edit || edit->property(kValueEdit).toBool())

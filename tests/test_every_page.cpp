@@ -34,6 +34,7 @@ const Page Reactance{"LC1", "TS23", {"click RLCFLButton", "click RLCFCButton"}};
 const Page Ammeter{"N39", "TS24", {"click RshButton1"}};
 const Page Voltmeter{"N40", "TS25", {"click RoButton1"}};
 const Page Extended{"N8", "TS26", {"click TS26Button1", "click TS26Button2", "click TS26Button3", "uncheck TS26ChB1"}};
+const Page StandardValues{"NESeries", "TSESeries", {"click ESButton"}};
 
 void Columns()
 {
@@ -208,6 +209,16 @@ void EveryPageTest::bothSeparators_data()
              "text TS26Dp 0" + sep + "5", "contains TS26Ll " + sep, "digits TS26Ll 12 1.1485972161809481",
              "contains TS26Label1 < 3" + sep + "07"});
     }
+    Row("standard values: point", StandardValues, point,
+        {"type ESValue 70", "contains ESTable E12 | 68 Ом | 82 Ом | 68 Ом | −2.86 %",
+         "contains ESTable E96 | 69.8 Ом | 71.5 Ом | 69.8 Ом | −0.29 %", "choose ESUnit пФ", "type ESValue 2533,03",
+         "text ESValue 2533.03", "contains ESTable E24 | 2.4 нФ | 2.7 нФ | 2.4 нФ | −5.25 %",
+         "contains ESTable E96 | 2.49 нФ | 2.55 нФ | 2.55 нФ | +0.67 %"});
+    Row("standard values: comma", StandardValues, comma,
+        {"type ESValue 70", "contains ESTable E12 | 68 Ом | 82 Ом | 68 Ом | −2,86 %",
+         "contains ESTable E96 | 69,8 Ом | 71,5 Ом | 69,8 Ом | −0,29 %", "choose ESUnit пФ", "type ESValue 2533.03",
+         "text ESValue 2533,03", "contains ESTable E24 | 2,4 нФ | 2,7 нФ | 2,4 нФ | −5,25 %",
+         "contains ESTable E96 | 2,49 нФ | 2,55 нФ | 2,55 нФ | +0,67 %"});
 }
 
 void EveryPageTest::badNumberReportedOnce_data()
@@ -250,6 +261,9 @@ void EveryPageTest::badNumberReportedOnce_data()
     Row("extended circuit", Extended,
         {"type TS26L 12", "insert TS26L 1 -", "text TS26L 1-2", "errors 1", "type TS26L 10", "type TS26C 100",
          "digits TS26F 5 5.03292", "errors 0"});
+    Row("standard values", StandardValues,
+        {"type ESValue 70", "remember ESTable", "insert ESValue 1 -", "text ESValue 7-0", "errors 1 7-0",
+         "same ESTable"});
 }
 
 void EveryPageTest::clearRestores_data()
@@ -341,6 +355,11 @@ void EveryPageTest::clearRestores_data()
          "input TS26Ll", "text TS26LlCB мкГн", "text TS26Label1 0.45 < ?? < 2.5", "font TS26Label1 normal",
          "font TS26Label2 normal", "checked TS26ChB1", "disabled TS26J", "type TS26Ll 1", "type TS26Dk 10",
          "type TS26Dp 1", "colour TS26W yellow"});
+    Row("standard values: E24 pairs, the red negative value, then the unit and tables", StandardValues,
+        {"choose ESUnit кОм", "type ESValue 99", "contains ESPairs последовательно | 56 кОм и 43 кОм | 99 кОм | 0 %",
+         "contains ESPairs параллельно | 180 кОм и 220 кОм | 99 кОм | 0 %", "insert ESValue 0 -", "red ESValue",
+         "text ESPairs  |  |  | ", "contains ESTable E3 |  | ", "click ESButton", "start", "hint ESUnit Ом",
+         "colour ESValue window", "contains ESTable E24 |  | "});
 }
 
 QTEST_MAIN(EveryPageTest)

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QFile>
@@ -100,7 +101,7 @@ void ShellTest::everyPageExistsFromStart()
     app::MainWindow window;
     window.show();
     auto* pages = testing::Find<QTabWidget>(&window, QStringLiteral("PageControl1"));
-    QCOMPARE(pages->count(), 23);
+    QCOMPARE(pages->count(), static_cast<int>(app::PageCatalog().size()));
     QWidget* page = testing::Find<QWidget>(&window, sheet);
     const int index = pages->indexOf(page);
     QCOMPARE(pages->tabText(index), caption);
@@ -144,6 +145,7 @@ void ShellTest::menuTree()
         {"N34", u"Гасящий конденсатор"}, {"N35", u"Сопротивление"}, {"N36", u"Дросель"},
         {"SMD1", u"Маркировка SMD транзисторов"}, {"N16", u"Транзисторы"}, {"N5", u"Колебательный контур"},
         {"N17", u"Цилиндрическая"}, {"N30", u"Активное"}, {"N31", u"Реактивное"},
+        {"NESeries", u"Стандартные номиналы"},
     };
     for (const auto& item : items)
         QCOMPARE(testing::Find<QAction>(&window, QLatin1String(item.name))->text(), QString::fromUtf16(item.caption));
@@ -236,8 +238,10 @@ void ShellTest::copiesValuesWithUnits_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QStringList>("typed");  // field, text, field, text …
     QTest::addColumn<QString>("field");      // whose context menu is used
-    QTest::addColumn<QString>("how");        // Ctrl+Shift+C or a context menu entry
-    QTest::addColumn<QString>("copied");  // # for the decimal separator
+    QTest::addColumn<QString>("how");        // Ctrl+Shift+C or a context menu entry, "submenu/entry"
+    // # for the decimal separator: what was copied, a submenu's entries, or
+    // the page an entry opened with its value and unit.
+    QTest::addColumn<QString>("copied");
     const QString circuit = QStringLiteral("Колебательный контур поралельный и последовательный\n"
                                            "Ёмкость С: 100 пФ\nИндуктивность L: 10 мкГн\nЧастота F: 5#0329212104487 МГц");
     const QStringList lc{"LCFC", "100", "LCFL", "10"};
@@ -249,6 +253,21 @@ void ShellTest::copiesValuesWithUnits_data()
     QTest::newRow("units named in the captions")
         << QChar(u',') << "N25" << QStringList{"L4D", "0,5"} << "L4L" << "keys"
         << "Индуктивность провода\nДлинна J: 0 мм\nДиаметр провода D: 0#5 мм\nИндуктивность L: 0 мкГн";
+    const QString standard = QStringLiteral("Ближайшие стандартные номиналы");
+    const QString open = QStringLiteral("\nОткрыть страницу «Стандартные номиналы»");
+    QTest::newRow("standard values of a computed R") << QChar(u',') << "N32" << QStringList{"OmV", "7", "OmI", "0,1"}
+                                                     << "OmRn" << standard
+                                                     << "E12: 68 Ом\t−2#86 %\nE24: 68 Ом\t−2#86 %\nE96: 69#8 Ом\t−0#29 %" + open;
+    QTest::newRow("standard values of a computed C") << QChar(u'.') << "N7" << QStringList{"LCFL", "10", "LCFF", "1"}
+                                                     << "LCFC" << standard
+                                                     << "E12: 2#7 нФ\t+6#59 %\nE24: 2#4 нФ\t−5#25 %\nE96: 2#55 нФ\t+0#67 %" + open;
+    QTest::newRow("standard values of a computed L") << QChar(u',') << "N7" << QStringList{"LCFC", "100", "LCFF", "1"}
+                                                     << "LCFL" << standard
+                                                     << "E12: 270 мкГн\t+6#59 %\nE24: 240 мкГн\t−5#25 %\nE96: 255 мкГн\t+0#67 %" + open;
+    QTest::newRow("no standard values for a typed value") << QChar(u'.') << "N7" << lc << "LCFC" << standard << "";
+    QTest::newRow("the standard values page opens in the unit that fits")
+        << QChar(u',') << "N7" << QStringList{"LCFL", "10", "LCFF", "1"} << "LCFC"
+        << standard + "/Открыть страницу «Стандартные номиналы»" << "Стандартные номиналы: 2#53302959105844 нФ";
 }
 
 void ShellTest::copiesValuesWithUnits()
@@ -271,17 +290,38 @@ void ShellTest::copiesValuesWithUnits()
     if (how == QLatin1String("keys")) {
         QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     } else {
-        QTimer::singleShot(0, edit, [how] {
+        QString seen;
+        QTimer::singleShot(0, edit, [how, &seen] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu);
             for (QAction* entry : menu->actions()) {
                 if (entry->text() == how)
                     entry->trigger();
+                if (entry->text() != how.section(u'/', 0, 0) || !entry->menu())
+                    continue;
+                QStringList entries;
+                for (QAction* inner : entry->menu()->actions()) {
+                    if (!inner->isSeparator())
+                        entries << inner->text();
+                    if (inner->text() == how.section(u'/', 1))
+                        inner->trigger();
+                }
+                seen = entries.join(u'\n');
             }
             menu->close();
         });
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), edit->mapToGlobal(QPoint(4, 4)));
         QApplication::sendEvent(edit, &event);
+        if (how.contains(u'/')) {
+            const QWidget* page = window.pageControl()->currentWidget();
+            seen = window.pageControl()->tabText(window.pageControl()->currentIndex()) + QStringLiteral(": ")
+                   + testing::Find<QLineEdit>(page, QStringLiteral("ESValue"))->text() + u' '
+                   + testing::Find<QComboBox>(page, QStringLiteral("ESUnit"))->currentText();
+        }
+        if (how.startsWith(QStringLiteral("Ближайшие"))) {
+            QCOMPARE(seen, copied.replace(u'#', separator));
+            return;
+        }
     }
     QCOMPARE(QApplication::clipboard()->text(), copied.replace(u'#', separator));
 }

@@ -49,13 +49,6 @@ CaptionParts SplitCaption(const QString& caption)
     return {caption.left(start).trimmed(), found};
 }
 
-std::optional<Unit> FieldUnit(const QLineEdit* edit)
-{
-    if (const QComboBox* combo = FieldUnitCombo(edit))
-        return FindUnit(combo->currentText());
-    return SplitCaption(FieldCaption(edit)).unit;
-}
-
 std::optional<double> ShownNumber(const QLineEdit* edit)
 {
     try {
@@ -111,6 +104,13 @@ QComboBox* FieldUnitCombo(const QLineEdit* edit)
     if (name.isEmpty() || !edit->parentWidget())
         return nullptr;
     return edit->parentWidget()->findChild<QComboBox*>(name, Qt::FindDirectChildrenOnly);
+}
+
+std::optional<Unit> FieldUnit(const QLineEdit* edit)
+{
+    if (const QComboBox* combo = FieldUnitCombo(edit))
+        return FindUnit(combo->currentText());
+    return SplitCaption(FieldCaption(edit)).unit;
 }
 
 QString FieldCaption(const QLineEdit* edit)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "values/units.h"
+
 #include <QString>
+
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -11,6 +15,10 @@ namespace values {
 // from its caption ("Диаметр Dк (мм)", "Dк, мм").
 void SetFieldUnit(QLineEdit* edit, const QComboBox* combo);
 QComboBox* FieldUnitCombo(const QLineEdit* edit);
+
+// The unit the field's number is in: its combo's current item, or the unit
+// its caption names.
+std::optional<Unit> FieldUnit(const QLineEdit* edit);
 
 // The caption as the field's label shows it, without a trailing colon.
 QString FieldCaption(const QLineEdit* edit);

@@ -79,16 +79,6 @@ constexpr std::array spelled{
     SpelledUnit{u"Ампер", {UnitKind::I, 2}},
 };
 
-// The item of factor 1.
-QString BaseUnit(UnitKind kind)
-{
-    for (const UnitItem& item : UnitItems(kind)) {
-        if (item.factor == 1)
-            return QString::fromUtf16(item.text);
-    }
-    return QString();
-}
-
 // The power of ten the factor is, if it is one.
 std::optional<int> DecimalPowerOf(double factor)
 {
@@ -152,6 +142,15 @@ std::span<const UnitItem> UnitItems(UnitKind kind)
     case UnitKind::M: return lengthUnits;
     }
     return {};
+}
+
+QString BaseUnit(UnitKind kind)
+{
+    for (const UnitItem& item : UnitItems(kind)) {
+        if (item.factor == 1)
+            return QString::fromUtf16(item.text);
+    }
+    return QString();
 }
 
 QStringList UnitTexts(UnitKind kind)

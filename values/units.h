@@ -25,6 +25,9 @@ struct UnitItem {
 std::span<const UnitItem> UnitItems(UnitKind kind);
 QStringList UnitTexts(UnitKind kind);
 
+// The item of factor 1: "Ом", "Ф", "Гн".
+QString BaseUnit(UnitKind kind);
+
 // A unit as the window writes it ("мГц", "мм", or "Вольт" in a caption),
 // found among the items of every kind, letter case aside.
 struct Unit {

@@ -4,6 +4,7 @@
 #include "values/number_text.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -12,8 +13,23 @@ namespace testing {
 
 namespace {
 
+// A grid's rows, cells parted by " | ", rows by line feeds.
+QString GridText(const QAbstractItemModel* model)
+{
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << model->index(row, column).data().toString();
+        rows << cells.join(QStringLiteral(" | "));
+    }
+    return rows.join(u'\n');
+}
+
 QString TextOf(const PageFixture& page, const QString& name)
 {
+    if (auto* grid = page.window()->findChild<QAbstractItemView*>(name))
+        return GridText(grid->model());
     if (auto* label = page.window()->findChild<QLabel*>(name))
         return label->text();
     if (auto* combo = page.window()->findChild<QComboBox*>(name))

@@ -29,7 +29,8 @@ namespace testing {
 //   errors n [part]   n reports since the last check, the first holding part
 //   start             the page is back as it was when the steps began
 //                     (what its Clear keeps aside)
-// X is an edit, a label or a combo (its current item); "{2.5}" in a text is that number as the program
+// X is an edit, a label, a combo (its current item) or a grid (its rows, cells
+// parted by " | ", rows by line feeds); "{2.5}" in a text is that number as the program
 // writes it. Returns what went wrong, empty when all held.
 QString RunSteps(PageFixture& page, const QString& sheet, const QStringList& steps);
 
