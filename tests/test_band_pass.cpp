@@ -122,10 +122,7 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void typeSwitchClearsThePage();
-    void clearKeepsTheType();
     void openingShowsBandPassPictures();
-    void badInput_data();
-    void badInput();
 
 private:
     std::unique_ptr<PageFixture> page;
@@ -443,22 +440,6 @@ void BandPassTest::typeSwitchClearsThePage()
     QCOMPARE(filter.second.c->text(), QStringLiteral("0"));
 }
 
-void BandPassTest::clearKeepsTheType()
-{
-    const BandPass filter(*page);
-    ClickItem(filter.type, 1);
-    filter.first.type('C', "", "10", "2");
-    filter.second.type('C', "", "10", "1");
-    QVERIFY(filter.conditionRed());
-    filter.clear->click();
-    QCOMPARE(controls::ItemIndex(filter.type), 1);
-    QCOMPARE(filter.condition->text(), BandStopCondition);
-    QVERIFY(filter.conditionNormal());
-    QCOMPARE(Picture(filter.curve), QStringLiteral("PIC15"));
-    QCOMPARE(Picture(filter.section), QStringLiteral("PIC16"));
-    QCOMPARE(filter.first.c->text(), QStringLiteral("0"));
-    QVERIFY(IsInput(filter.first.c));
-}
 
 void BandPassTest::openingShowsBandPassPictures()
 {
@@ -471,57 +452,7 @@ void BandPassTest::openingShowsBandPassPictures()
     QCOMPARE(filter.condition->text(), BandStopCondition);
 }
 
-void BandPassTest::badInput_data()
-{
-    // A text that is no number is reported once; valid numbers that give no
-    // answer turn the solved field red instead, and nothing is reported.
-    QTest::addColumn<QChar>("separator");
-    QTest::addColumn<bool>("overflow");
-    QTest::newRow("text that does not convert, point") << QChar('.') << false;
-    QTest::newRow("text that does not convert, comma") << QChar(',') << false;
-    QTest::newRow("cut-off beyond the largest number, point") << QChar('.') << true;
-    QTest::newRow("cut-off beyond the largest number, comma") << QChar(',') << true;
-}
 
-void BandPassTest::badInput()
-{
-    QFETCH(QChar, separator);
-    QFETCH(bool, overflow);
-    const DecimalSeparatorScope scope(separator);
-    const BandPass filter(*page);
-    filter.first.type('C', "", "1.5", "2");
-    filter.second.type('C', "", "10", "1");
-    const QString c1 = filter.first.c->text();
-    const QString c2 = filter.second.c->text();
-    QVERIFY(filter.conditionNormal());
-
-    CapturedErrors errors;
-    if (overflow) {
-        // Fc1 = 1e-300 MHz, pasted, with L1 = 1.5 uH asks for a C1 beyond the largest double.
-        filter.first.fc->setText(QStringLiteral("1e-300"));
-    } else {
-        filter.first.l->setCursorPosition(1);
-        Type(filter.first.l, "-");
-        QCOMPARE(filter.first.l->text(), Localised("1-.5"));
-    }
-    QCOMPARE(errors.count(), overflow ? 0 : 1);
-    QCOMPARE(filter.first.c->text(), c1);
-    QCOMPARE(filter.second.c->text(), c2);
-    QCOMPARE(values::IsUnsolvable(filter.first.c), overflow);
-    QCOMPARE(Background(filter.first.c), overflow ? QColor(values::InvalidColour) : QColor(values::ResultColour));
-    QCOMPARE(testing::Reason(filter.first.c), overflow ? QStringLiteral("Нет решения: результат слишком велик") : QString());
-    QVERIFY(IsSolved(filter.second.c));
-    QVERIFY(IsInput(filter.first.l));
-    QVERIFY(filter.conditionNormal());
-
-    if (overflow) {
-        // An answer again takes the red away.
-        Retype(filter.first.fc, Localised("2.5"));
-        QVERIFY(IsSolved(filter.first.c));
-        QVERIFY(testing::Reason(filter.first.c).isEmpty());
-        QCOMPARE(errors.count(), 0);
-    }
-}
 
 QTEST_MAIN(BandPassTest)
 #include "test_band_pass.moc"

@@ -19,6 +19,7 @@ struct Page {
 };
 
 const Page Oscillating{"N7", "TS1", {"click LCFButton"}};
+const Page BandPass{"N15", "TS5", {"item FPRG1 0", "click FPButton"}};
 const Page SingleLayer{"N18", "TS7", {"click L1Button"}};
 const Page Multilayer{"N19", "TS8", {"uncheck L2CB1"}};
 const Page Wire{"N25", "TS10", {"click L4Button"}};
@@ -258,6 +259,40 @@ void EveryPageTest::badNumberReportedOnce_data()
     Row("voltmeter", Voltmeter,
         {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", "type RoE 10", "insert RoRu 1 -", "text RoRu 1-000",
          "errors 1", "text RoUu 0.1", "text RoR 99000", "text RoLabel4 9.9"});
+    const QString overflow = QStringLiteral("Нет решения: результат слишком велик");
+    for (const auto& [name, separator, sep] : {std::tuple{"band-pass, point", QChar(u'.'), "."},
+                                               std::tuple{"band-pass, comma", QChar(u','), ","}}) {
+        const QStringList solved{"type FPL1 1.5", "type FPFc1 2", "type FPL2 10", "type FPFc2 1", "remember FPC1",
+                                 "font FPLabel3 normal"};
+        // Text that is no number is reported once; valid numbers without an
+        // answer turn the solved field red instead, and nothing is reported.
+        Row(name, BandPass, separator,
+            solved + QStringList{"insert FPL1 1 -", QString("text FPL1 1-") + sep + "5", "errors 1", "same FPC1",
+                                 "solved FPC1", "reason FPC1 ", "solved FPC2", "input FPL1", "font FPLabel3 normal"});
+        Row(qPrintable(QString(name) + ": cut-off beyond the largest number"), BandPass, separator,
+            solved + QStringList{"set FPFc1 1e-300", "errors 0", "same FPC1", "red FPC1", "reason FPC1 " + overflow,
+                                 "solved FPC2", "input FPL1", "font FPLabel3 normal", "type FPFc1 2.5",
+                                 "solved FPC1", "reason FPC1 "});
+    }
+    for (const auto& [name, separator] : {std::tuple{"oscillating circuit, point", QChar(u'.')},
+                                          std::tuple{"oscillating circuit, comma", QChar(u',')}}) {
+        const QString label(name);
+        Row(qPrintable(label + ": text that does not convert"), Oscillating, separator,
+            {"type LCFC 100", "type LCFL 10", "solved LCFF", "remember LCFF", "insert LCFL 1 -", "text LCFL 1-0",
+             "errors 1", "same LCFF", "readonly LCFF", "colour LCFF yellow", "reason LCFF ", "input LCFL",
+             "type LCFL 10", "solved LCFF", "reason LCFF "});
+        Row(qPrintable(label + ": negative L under the root"), Oscillating, separator,
+            {"type LCFC 100", "type LCFL 10", "remember LCFF", "negate LCFL", "text LCFL -10", "errors 0",
+             "same LCFF", "readonly LCFF", "red LCFF",
+             "reason LCFF Нет решения: под корнем получается отрицательное число", "input LCFL", "type LCFL 10",
+             "solved LCFF", "reason LCFF "});
+        // C solved negative is no fault by itself; a zero F then divides by zero.
+        Row(qPrintable(label + ": zero F with C solved and L negative"), Oscillating, separator,
+            {"type LCFF 1.5", "type LCFL 10", "solved LCFC", "negate LCFL", "remember LCFC", "overtype LCFF 0",
+             "errors 0", "same LCFC", "readonly LCFC", "red LCFC",
+             "reason LCFC Нет решения: получается деление на ноль", "input LCFL", "type LCFF 2", "solved LCFC",
+             "reason LCFC "});
+    }
     Row("extended circuit", Extended,
         {"type TS26L 12", "insert TS26L 1 -", "text TS26L 1-2", "errors 1", "type TS26L 10", "type TS26C 100",
          "digits TS26F 5 5.03292", "errors 0"});
@@ -336,6 +371,10 @@ void EveryPageTest::clearRestores_data()
         {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", "choose RoECB мВ", "type RoE 500", "text RoR 4000",
          "click RoButton1", "start", "index RoIuCB 2", "hint RoIuCB Ампер", "index RoECB 1", "hint RoECB Вольт",
          "text RoLabel2 ??", "text RoLabel4 ??", "type RoUu 0.2", "type RoIu 0.001", "shows RoRu 200"});
+    Row("band-pass: the type stays, with its pictures and condition", BandPass,
+        {"item FPRG1 1", "type FPL1 10", "type FPFc1 2", "type FPL2 10", "type FPFc2 1", "font FPLabel3 red",
+         "click FPButton", "text FPLabel3 Fc1  <  Fc2", "font FPLabel3 normal", "picture FPImage1 PIC15",
+         "picture FPImage2 PIC16", "text FPC1 0", "input FPC1"});
     Row("extended circuit: its own fields and units; the wave and the coil keep theirs", Extended,
         {"choose TS26CCB нФ", "type TS26C 0.1", "type TS26L 10", "type TS26W 12", "remember TS26EditT",
          "click TS26Button1", "text TS26C 0", "input TS26C", "text TS26L 0", "input TS26L", "text TS26F 0",

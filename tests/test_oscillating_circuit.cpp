@@ -57,8 +57,6 @@ private slots:
     void typingZeroMovesTheSolution();
     void roundTrip_data();
     void roundTrip();
-    void badInputIsReportedOnce_data();
-    void badInputIsReportedOnce();
 
 private:
     std::unique_ptr<PageFixture> page;
@@ -283,73 +281,7 @@ void OscillatingCircuitTest::roundTrip()
     QVERIFY2(SameDigits(Shown(back), values::ParseNumber(typed[recovered]), 12), qPrintable(back->text()));
 }
 
-void OscillatingCircuitTest::badInputIsReportedOnce_data()
-{
-    // A text that is no number is reported once; valid numbers that give no
-    // answer turn the solved field red instead, and nothing is reported.
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QChar>("separator");
-    for (const QChar separator : {QChar('.'), QChar(',')}) {
-        const char* sep = separator == '.' ? "point" : "comma";
-        QTest::addRow("text that does not convert, %s", sep) << "conversion" << separator;
-        QTest::addRow("negative L under the root, %s", sep) << "root" << separator;
-        QTest::addRow("zero F with C solved and L negative, %s", sep) << "division" << separator;
-    }
-}
 
-void OscillatingCircuitTest::badInputIsReportedOnce()
-{
-    QFETCH(QString, fault);
-    QFETCH(QChar, separator);
-    const DecimalSeparatorScope scope(separator);
-    const Circuit circuit(*page);
-    const bool solveC = fault == "division";
-    Retype(solveC ? circuit.f : circuit.c, Localised(solveC ? "1.5" : "100"));
-    Retype(circuit.l, "10");
-    QLineEdit* result = solveC ? circuit.c : circuit.f;
-    QVERIFY(IsSolved(result));
-    if (solveC) {
-        Negate(circuit.l);  // C is solved negative: not a fault by itself
-        QVERIFY(Shown(circuit.c) < 0);
-    }
-    const QString before = result->text();
-
-    CapturedErrors errors;
-    if (fault == "conversion") {
-        circuit.l->setCursorPosition(1);
-        Type(circuit.l, "-");
-        QCOMPARE(circuit.l->text(), QStringLiteral("1-0"));
-    } else if (fault == "root") {
-        Negate(circuit.l);
-        QCOMPARE(circuit.l->text(), QStringLiteral("-10"));
-    } else {
-        Overtype(circuit.f, "0");
-    }
-    const bool reported = fault == "conversion";
-    QCOMPARE(errors.count(), reported ? 1 : 0);
-    QCOMPARE(result->text(), before);
-    QVERIFY(result->isReadOnly());
-    QCOMPARE(values::IsUnsolvable(result), !reported);
-    QCOMPARE(Background(result), reported ? QColor(values::ResultColour) : QColor(values::InvalidColour));
-    QCOMPARE(testing::Reason(result), reported ? QString()
-                                         : fault == "root" ? QStringLiteral("Нет решения: под корнем получается отрицательное число")
-                                                           : QStringLiteral("Нет решения: получается деление на ноль"));
-    QVERIFY(IsInput(circuit.l));
-
-    // The page goes on: a sound input computes again, and the red is gone.
-    if (fault == "conversion") {
-        circuit.l->setCursorPosition(2);
-        QTest::keyClick(circuit.l, Qt::Key_Backspace);
-    } else if (fault == "root") {
-        circuit.l->home(false);
-        QTest::keyClick(circuit.l, Qt::Key_Delete);
-    } else {
-        Retype(circuit.f, "2");
-    }
-    QCOMPARE(errors.count(), reported ? 1 : 0);
-    QVERIFY(IsSolved(result));
-    QVERIFY(testing::Reason(result).isEmpty());
-}
 
 QTEST_MAIN(OscillatingCircuitTest)
 #include "test_oscillating_circuit.moc"

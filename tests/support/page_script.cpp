@@ -65,6 +65,10 @@ QString RunSteps(PageFixture& page, const QString& sheet, const QStringList& ste
         const auto fail = [&step](const QString& seen) { return QStringLiteral("%1: got %2").arg(step, seen); };
         if (verb == u"type") {
             Retype(page.edit(name), rest);
+        } else if (verb == u"set") {
+            page.edit(name)->setText(rest);
+        } else if (verb == u"negate") {
+            Negate(page.edit(name));
         } else if (verb == u"overtype") {
             Overtype(page.edit(name), rest);
         } else if (verb == u"insert") {
@@ -140,6 +144,12 @@ QString RunSteps(PageFixture& page, const QString& sheet, const QStringList& ste
         } else if (verb == u"hint") {
             if (page.find<QWidget>(name)->toolTip() != rest)
                 return fail(page.find<QWidget>(name)->toolTip());
+        } else if (verb == u"reason") {
+            if (Reason(page.find<QWidget>(name)) != rest)
+                return fail(Reason(page.find<QWidget>(name)));
+        } else if (verb == u"picture") {
+            if (Picture(page.label(name)) != rest)
+                return fail(Picture(page.label(name)));
         } else if (verb == u"tip") {
             const QString tip = HoverTip(page.find<QWidget>(name));
             if (!tip.contains(rest))

@@ -10,6 +10,8 @@ namespace testing {
 // Plays a row's steps on a page as a user would, checking as it goes.
 // One step a string, words split at blanks, the last word taking the rest:
 //   type E text       retype edit E          insert E n text  type at caret n
+//   set E text        the text as a paste would leave it, past the filter
+//   negate E          a minus typed before the number
 //   choose C item     pick a combo's item (or its index)     click B  a button or box
 //   item G n          radio group item n     remember X       keep X's text
 //   text X value      X shows exactly value  same X           X shows what was kept
@@ -26,6 +28,8 @@ namespace testing {
 //   font X c          text colour normal, red, or notred
 //   index C n         combo's current item   hint W text      its tooltip
 //   tip W part        the tooltip the mouse brings up holds part
+//   reason X text     the reason a red X gives ("" while not red)
+//   picture L name    the picture label L shows
 //   errors n [part]   n reports since the last check, the first holding part
 //   start             the page is back as it was when the steps began
 //                     (what its Clear keeps aside)
