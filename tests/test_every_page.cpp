@@ -141,6 +141,35 @@ void EveryPageTest::bothSeparators_data()
     Row("mains transformer: comma", Mains, comma,
         {"type TrL 2.5", "text TrL 2,5", "type TrT 2", "type TrU2 12", "type TrI2 1,5", "text TrLabel6 2200",
          "text TrLabel9 {0.7745966692414834} мм", "contains TrLabel9 0,77", "text TrLabel10 18 Ват"});
+    // Read-outs beside the pages' own fields: the figure in the result colour,
+    // read-only, and a flat 0 again after "Очистить".
+    const Steps coil{"type LW1 10", "type LDk1 10", "type LDp1 0.5", "type LJ1 5", "type L1QFreq 14"};
+    const Steps ring{"type LTorW 10", "type LTorM 2000", "type LTorDn 20", "type LTorDv 10", "type LTorH 5",
+                     "type LTorCatalogAL 1386.3", "type LTorWantedL 100", "type LTorMeasuredL 138.63"};
+    const Steps dropper{"click CDBridge", "type CDUn 12", "type CDUv 220", "type CDF 50", "type CDC 1"};
+    for (const auto& [page, typed, readOut, value, clear] : {
+             std::tuple{&SingleLayer, coil, "L1Nagaoka", "1.1179408147516792", "L1Button"},
+             std::tuple{&SingleLayer, coil, "L1Rosa", "1.0636274552587206", "L1Button"},
+             std::tuple{&SingleLayer, coil, "L1SelfC", "0.5511305307544707", "L1Button"},
+             std::tuple{&SingleLayer, coil, "L1SRF", "207.87302067678775", "L1Button"},
+             std::tuple{&SingleLayer, coil, "L1WireLength", "329.90512048467843", "L1Button"},
+             std::tuple{&SingleLayer, coil, "L1WireR", "0.02896884451115249", "L1Button"},
+             std::tuple{&SingleLayer, coil, "L1Q", "440.23013360079767", "L1Button"},
+             std::tuple{&Ferrite, ring, "LTorExactL", "138.62943611198907", "LTorButton"},
+             std::tuple{&Ferrite, ring, "LTorAL", "1386.2943611198905", "LTorButton"},
+             std::tuple{&Ferrite, ring, "LTorCatalogW", "8.4932007294593", "LTorButton"},
+             std::tuple{&Ferrite, ring, "LTorMeasuredM", "2000.0081351843698", "LTorButton"},
+             std::tuple{&Quenching, dropper, "CDIn", "0.05982539674441618", "CDButton"},
+             std::tuple{&Quenching, dropper, "CDRating", "342.239682094289", "CDButton"}}) {
+        for (const QChar separator : {point, comma}) {
+            const QString name = QStringLiteral("read-out %1: %2").arg(readOut, separator);
+            const QString r = QString::fromLatin1(readOut);
+            Row(name.toUtf8().constData(), *page, separator,
+                typed + Steps{"digits " + r + " 10 " + value, "contains " + r + " " + separator, "colour " + r + " yellow",
+                              "readonly " + r, QStringLiteral("click ") + clear, "text " + r + " 0",
+                              "colour " + r + " window", r == "CDIn" ? "editable CDIn" : "readonly " + r});
+        }
+    }
     Row("parallel: point", Parallel, point, {"type RRR1 1,5", "type RRR2 1,5", "text RRR12 0.75"});
     Row("parallel: comma", Parallel, comma, {"type RRR1 1.5", "type RRR2 1.5", "text RRR12 0,75"});
     Row("added resistor: point", Added, point,
