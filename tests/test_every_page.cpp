@@ -307,6 +307,11 @@ void EveryPageTest::clearRestores_data()
     Row("quenching capacitor: units and fields", Quenching,
         {"choose CDCBIn мА", "choose CDCBUn мВ", "choose CDCBUv кВ", "choose CDCBF гГц", "choose CDCBC пФ",
          "type CDUn 12", "type CDUv 220", "type CDF 50", "type CDC 1", "solved CDIn", "click CDButton", "start"});
+    // Behind a bridge the zener may stand above Uв, not above its peak; 20 mA at 12 V need 0.334 мкФ.
+    Row("quenching capacitor: the bridge box, its voltage rule and a capacitance", Quenching,
+        {"click CDBridge", "type CDUv 220", "type CDUn 300", "input CDUn", "overtype CDUn 312", "red CDUn",
+         "overtype CDUn 12", "input CDUn", "choose CDCBIn мА", "type CDIn 20", "type CDF 50",
+         "shows CDC 0.3343061824636659", "solved CDC", "click CDButton", "unchecked CDBridge", "start"});
     Row("star-delta: units and fields, then the direction is free", StarDelta,
         {"choose RabcRabCB кОм", "choose RabcRbcCB кОм", "choose RabcRcaCB кОм", "choose RabcRaCB кОм",
          "choose RabcRbCB кОм", "choose RabcRcCB кОм", "type RabcRa 10", "type RabcRb 10", "type RabcRc 10",

@@ -2,6 +2,8 @@
 
 #include "ui_quenching_capacitor_page.h"
 
+#include <QSignalBlocker>
+
 #include "pages/read_out.h"
 #include "pages/resistive/solved_field.h"
 
@@ -115,7 +117,11 @@ void QuenchingCapacitorPage::Clear()
         values::ShowCleared(edits_[field]);
         values::SetUnit(combos_[field], kDefaultUnit[field], QString::fromUtf16(kDefaultHint[field]));
     }
-    ui->CDBridge->setChecked(false);
+    {
+        // A computation on the way would take the units' hints back from their defaults.
+        const QSignalBlocker quiet(ui->CDBridge);
+        ui->CDBridge->setChecked(false);
+    }
     ClearReadOut(ui->CDRating);
 }
 
