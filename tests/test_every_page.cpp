@@ -271,6 +271,10 @@ void EveryPageTest::clearRestores_data()
          "colour LDp1 window", "text LJ1 0", "editable LJ1", "colour LJ1 window", "text LL1 0", "editable LL1",
          "colour LL1 window", "start", "type LDk1 10", "type LDp1 0.5", "type LJ1 5",
          "type LL1 {1.1215666327568667}", "digits LW1 10 10"});
+    Row("single-layer coil: no Q at or above the coil's own resonance", SingleLayer,
+        {"type LW1 10", "type LDk1 10", "type LDp1 0.5", "type LJ1 5", "type L1QFreq 300", "red L1Q",
+         "hint L1Q Частота не ниже собственного резонанса: катушка уже не индуктивность", "overtype L1QFreq 14",
+         "colour L1Q yellow", "click L1Button", "start"});
     Row("multilayer coil: the mode stays, then solves again", Multilayer,
         {"click L2RB2", "type L2Dn 20", "type L2Dv 10", "type L2J 10", "type L2W 97.297", "click L2Button",
          "checked L2RB2", "caption L2W Индуктивность L (мкГн)", "caption L2L Колличество витков W (штук)",
