@@ -1,6 +1,7 @@
 #include "engineering/reactance.h"
 
 #include "engineering/constants.h"
+#include "engineering/errors.h"
 
 namespace engineering {
 
@@ -8,6 +9,8 @@ using checked::Div;
 using checked::Sqrt;
 
 namespace {
+
+constexpr Real Sqrt2 = 1.4142135623730950488L;
 
 // X / (2π·y): L from XL and f, or f from XL and L.
 Real InductiveCounterpart(Real reactance, Real other)
@@ -79,6 +82,35 @@ Real SolveQuenching(QuenchingQuantity sought, const QuenchingCapacitor& q)
         return Div(in, Sqrt(uv * uv - un * un) * TwoPi * f);
     }
     return 0;
+}
+
+Real SolveBridgeDropper(QuenchingQuantity sought, const QuenchingCapacitor& q)
+{
+    const Real in = q.current, un = q.loadVoltage, f = q.frequency, c = q.capacitance;
+    const Real peak = Sqrt2 * q.supplyVoltage;
+    switch (sought) {
+    case QuenchingQuantity::Current:
+        return 4 * f * c * (peak - un);
+    case QuenchingQuantity::LoadVoltage: {
+        const Real load = peak - Div(in, 4 * f * c);
+        // Even a short across the bridge would pass less current.
+        if (load < 0)
+            throw ArithmeticError(QStringLiteral("current beyond the capacitor's reach"));
+        return load;
+    }
+    case QuenchingQuantity::SupplyVoltage:
+        return Div(un + Div(in, 4 * f * c), Sqrt2);
+    case QuenchingQuantity::Frequency:
+        return Div(in, 4 * c * (peak - un));
+    case QuenchingQuantity::Capacitance:
+        return Div(in, 4 * f * (peak - un));
+    }
+    return 0;
+}
+
+Real DropperVoltageRating(Real supplyVoltage)
+{
+    return 1.1L * Sqrt2 * supplyVoltage;
 }
 
 } // namespace engineering

@@ -35,4 +35,13 @@ struct QuenchingCapacitor {
 };
 Real SolveQuenching(QuenchingQuantity sought, const QuenchingCapacitor& circuit);
 
+// The same capacitor feeding a bridge rectifier held at Uн by a zener, the
+// current being the load's direct current: each half cycle the capacitor
+// swings between ±(√2·Uв − Uн), so I = 4·F·C·(√2·Uв − Uн).
+Real SolveBridgeDropper(QuenchingQuantity sought, const QuenchingCapacitor& circuit);
+
+// A mains capacitor must stand the supply's peak at its 10 % tolerance:
+// 1.1·√2·Uв.
+Real DropperVoltageRating(Real supplyVoltage);
+
 } // namespace engineering

@@ -2,9 +2,11 @@
 // round trips (compute forward, solve each input back from the result) and
 // the inputs that have no answer.
 
+#include "engineering/coil_details.h"
 #include "engineering/coils.h"
 #include "engineering/errors.h"
 #include "engineering/ring_and_transformer.h"
+#include "engineering/toroid.h"
 
 #include <QTest>
 
@@ -136,6 +138,27 @@ void CoreInductorsTest::coils_data()
     Fault("close wound 10 turns on 10 mm for 0.19 µH: no wire gives so little",
           [] { return CloseWoundWireDiameter(10, 10, 0.19L); }, Kind::NegativeRoot);
 
+    // Nagaoka's tables: K = 0.6884 for D/l = 1, 0.5255 for D/l = 2.
+    Row("Nagaoka coefficient, D = l", [] { return NagaokaCoefficient(7, 7); }, 0.6884, 1e-4);
+    Row("Nagaoka coefficient, D = 2l", [] { return NagaokaCoefficient(20, 10); }, 0.5255, 1e-4);
+    Fault("Nagaoka coefficient of a sheet of no length", [] { return NagaokaCoefficient(10, 0); },
+          Kind::DivisionByZero);
+    // The single-layer coil above, mean diameter 10.5 mm.
+    Row("10 turns on 10.5 mm, 5 mm: current sheet 1.1179 µH", [] { return NagaokaInductance(10, 10.5L, 5); }, 1.1179,
+        1e-4);
+    Row("the same of 0.5 mm wire, Rosa's correction: 1.0636 µH",
+        [] { return NagaokaInductance(10, 10.5L, 5) - RosaCorrection(10, 10.5L, 5, 0.5L); }, 1.0636, 1e-4);
+    Row("the same coil: Medhurst's 0.551 pF", [] { return MedhurstCapacitance(10.5L, 5); }, 0.551, 1e-3);
+    Row("the same coil resonates by itself at 208 MHz",
+        [] { return SelfResonance(1.0636274L, MedhurstCapacitance(10.5L, 5)); }, 207.873, 1e-5);
+    Row("the same coil: 329.9 mm of wire", [] { return HelixWireLength(10, 10.5L, 5); }, 329.905, 1e-5);
+    Row("329.9 mm of 0.5 mm copper: 0.02897 Ω", [] { return CopperResistance(329.905L, 0.5L); }, 0.028968, 1e-4);
+    Row("copper skin at 10 MHz: 66.1/√f mm", [] { return CopperSkinDepth(10); }, 0.0209, 1e-3);
+    Row("skin deeper than the wire's radius leaves the DC resistance",
+        [] { return CopperSkinResistance(329.905L, 0.5L, 0.01L); }, 0.028968, 1e-4);
+    Row("the same coil at 14 MHz: Q about 457",
+        [] { return CoilQ(1.0636274L, CopperSkinResistance(329.905L, 0.5L, 14), 14); }, 457, 0.1);
+
     Row("multilayer 100 turns, 20/10 mm, 10 mm long: 97.297 µH",
         [] { return MultilayerInductance(100, 20, 10, 10); }, 97.297297, 1e-7);
     Row("multilayer 100 turns, 20 a row of 0.5 mm on 10 mm: 81.967 µH",
@@ -166,6 +189,15 @@ void CoreInductorsTest::ringAndTransformer_data()
     Row("ring 10 turns, µ 2000, 20/10 mm, 5 mm high: 133.33 µH",
         [] { return RingInductance(10, 2000, 20, 10, 5); }, 133.33333, 1e-7);
     RingRoundTrips("ring 10 turns, µ 2000, 20/10 × 5 mm", 10, 2000, 20, 10, 5);
+    Row("К20×10×5 of µ 2000 taken exactly: AL 1386.3 nH", [] { return ToroidInductanceFactor(2000, 20, 10, 5); },
+        1386.2943611, 1e-9);
+    Row("the same, 10 turns: 138.63 µH", [] { return ToroidInductance(10, 2000, 20, 10, 5); }, 138.62943611, 1e-9);
+    Row("AL 1386.3 nH: 8.49 turns for 100 µH", [] { return TurnsForInductance(100, 1386.2943611L); }, 8.4932180, 1e-7);
+    Row("10 turns on К20×10×5 measuring 138.63 µH: µ 2000",
+        [] { return ToroidPermeability(138.63L, 10, 20, 10, 5); }, 2000, 1e-5);
+    Row("К32×16×8 of µ 600, 37 turns: permeability back",
+        [] { return ToroidPermeability(ToroidInductance(37, 600, 32, 16, 8), 37, 32, 16, 8); }, 600);
+    Fault("ring with no inner diameter", [] { return ToroidInductanceFactor(2000, 20, 0, 5); }, Kind::DivisionByZero);
     RingRoundTrips("ring 37 turns, µ 600, 32/16 × 8 mm", 37, 600, 32, 16, 8);
     Fault("ring whose turns and µ give Dн/Dв no ratio: H·µ·W² = 2500·L",
           [] { return RingOuterDiameter(400, 10, 2000, 10, 5); }, Kind::DivisionByZero);

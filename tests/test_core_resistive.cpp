@@ -309,9 +309,19 @@ void CoreResistiveTest::quenchingCapacitor_data()
     QTest::addColumn<double>("supplyVoltage");
     QTest::addColumn<double>("frequency");
     QTest::addColumn<double>("capacitance");
-    QTest::newRow("1 uF on 230 V 50 Hz mains, 12 V load") << 7.2158218505161988464e-2 << 12.0 << 230.0 << 50.0 << 1e-6;
+    QTest::addColumn<bool>("bridge");  // the current is a DC load's behind a bridge and a zener of Uн
+    QTest::addColumn<double>("rating");  // the capacitor's voltage: the input's peak at +10 %
+    QTest::newRow("1 uF on 230 V 50 Hz mains, 12 V load")
+        << 7.2158218505161988464e-2 << 12.0 << 230.0 << 50.0 << 1e-6 << false << 357.79603128039304735;
     QTest::newRow("0.47 uF on 120 V 60 Hz mains, 24 V load")
-        << 2.0832713401285190877e-2 << 24.0 << 120.0 << 60.0 << 0.47e-6;
+        << 2.0832713401285190877e-2 << 24.0 << 120.0 << 60.0 << 0.47e-6 << false << 186.67619023324854644;
+    // 59.83 mA; and 20 mA need 0.334 uF; a 342 V capacitor.
+    QTest::newRow("bridge: 1 uF on 220 V 50 Hz, 12 V zener")
+        << 5.9825396744416182147e-2 << 12.0 << 220.0 << 50.0 << 1e-6 << true << 342.23968209428900181;
+    QTest::newRow("bridge: 20 mA at a 12 V zener on 220 V 50 Hz")
+        << 0.02 << 12.0 << 220.0 << 50.0 << 3.3430618246366589838e-7 << true << 342.23968209428900181;
+    QTest::newRow("bridge: 0.47 uF on 120 V 60 Hz, 24 V zener")
+        << 1.6435594780282214581e-2 << 24.0 << 120.0 << 60.0 << 0.47e-6 << true << 186.67619023324854644;
 }
 
 void CoreResistiveTest::quenchingCapacitor()
@@ -321,12 +331,16 @@ void CoreResistiveTest::quenchingCapacitor()
     QFETCH(double, supplyVoltage);
     QFETCH(double, frequency);
     QFETCH(double, capacitance);
+    QFETCH(bool, bridge);
+    QFETCH(double, rating);
+    EXPECT_CLOSE(DropperVoltageRating(supplyVoltage), rating);
     const std::array<double, 5> quantities{current, loadVoltage, supplyVoltage, frequency, capacitance};
     for (int sought = 0; sought < 5; ++sought) {
         std::array<double, 5> known = quantities;
         known[sought] = 0;
         const QuenchingCapacitor circuit{known[0], known[1], known[2], known[3], known[4]};
-        const Real solved = SolveQuenching(static_cast<QuenchingQuantity>(sought), circuit);
+        const auto quantity = static_cast<QuenchingQuantity>(sought);
+        const Real solved = bridge ? SolveBridgeDropper(quantity, circuit) : SolveQuenching(quantity, circuit);
         QVERIFY2(Close(solved, quantities[sought]),
                  qPrintable(QStringLiteral("quantity %1: ").arg(sought)
                             + Mismatch("solved", solved, quantities[sought])));

@@ -144,6 +144,35 @@ void EveryPageTest::bothSeparators_data()
     Row("mains transformer: comma", Mains, comma,
         {"type TrL 2.5", "text TrL 2,5", "type TrT 2", "type TrU2 12", "type TrI2 1,5", "text TrLabel6 2200",
          "text TrLabel9 {0.7745966692414834} мм", "contains TrLabel9 0,77", "text TrLabel10 18 Ват"});
+    // Read-outs beside the pages' own fields: the figure in the result colour,
+    // read-only, and a flat 0 again after "Очистить".
+    const Steps coil{"type LW1 10", "type LDk1 10", "type LDp1 0.5", "type LJ1 5", "type L1QFreq 14"};
+    const Steps ring{"type LTorW 10", "type LTorM 2000", "type LTorDn 20", "type LTorDv 10", "type LTorH 5",
+                     "type LTorCatalogAL 1386.3", "type LTorWantedL 100", "type LTorMeasuredL 138.63"};
+    const Steps dropper{"click CDBridge", "type CDUn 12", "type CDUv 220", "type CDF 50", "type CDC 1"};
+    for (const auto& [page, typed, readOut, value, clear] : {
+             std::tuple{&SingleLayer, coil, "L1Nagaoka", "1.1179408147516792", "L1Button"},
+             std::tuple{&SingleLayer, coil, "L1Rosa", "1.0636274552587206", "L1Button"},
+             std::tuple{&SingleLayer, coil, "L1SelfC", "0.5511305307544707", "L1Button"},
+             std::tuple{&SingleLayer, coil, "L1SRF", "207.87302067678775", "L1Button"},
+             std::tuple{&SingleLayer, coil, "L1WireLength", "329.90512048467843", "L1Button"},
+             std::tuple{&SingleLayer, coil, "L1WireR", "0.02896884451115249", "L1Button"},
+             std::tuple{&SingleLayer, coil, "L1Q", "440.23013360079767", "L1Button"},
+             std::tuple{&Ferrite, ring, "LTorExactL", "138.62943611198907", "LTorButton"},
+             std::tuple{&Ferrite, ring, "LTorAL", "1386.2943611198905", "LTorButton"},
+             std::tuple{&Ferrite, ring, "LTorCatalogW", "8.4932007294593", "LTorButton"},
+             std::tuple{&Ferrite, ring, "LTorMeasuredM", "2000.0081351843698", "LTorButton"},
+             std::tuple{&Quenching, dropper, "CDIn", "0.05982539674441618", "CDButton"},
+             std::tuple{&Quenching, dropper, "CDRating", "342.239682094289", "CDButton"}}) {
+        for (const QChar separator : {point, comma}) {
+            const QString name = QStringLiteral("read-out %1: %2").arg(readOut, separator);
+            const QString r = QString::fromLatin1(readOut);
+            Row(name.toUtf8().constData(), *page, separator,
+                typed + Steps{"digits " + r + " 10 " + value, "contains " + r + " " + separator, "colour " + r + " yellow",
+                              "readonly " + r, QStringLiteral("click ") + clear, "text " + r + " 0",
+                              "colour " + r + " window", r == "CDIn" ? "editable CDIn" : "readonly " + r});
+        }
+    }
     Row("parallel: point", Parallel, point, {"type RRR1 1,5", "type RRR2 1,5", "text RRR12 0.75"});
     Row("parallel: comma", Parallel, comma, {"type RRR1 1.5", "type RRR2 1.5", "text RRR12 0,75"});
     Row("added resistor: point", Added, point,
@@ -317,6 +346,10 @@ void EveryPageTest::clearRestores_data()
          "colour LDp1 window", "text LJ1 0", "editable LJ1", "colour LJ1 window", "text LL1 0", "editable LL1",
          "colour LL1 window", "start", "type LDk1 10", "type LDp1 0.5", "type LJ1 5",
          "type LL1 {1.1215666327568667}", "digits LW1 10 10"});
+    Row("single-layer coil: no Q at or above the coil's own resonance", SingleLayer,
+        {"type LW1 10", "type LDk1 10", "type LDp1 0.5", "type LJ1 5", "type L1QFreq 300", "red L1Q",
+         "hint L1Q Частота не ниже собственного резонанса: катушка уже не индуктивность", "overtype L1QFreq 14",
+         "colour L1Q yellow", "click L1Button", "start"});
     Row("multilayer coil: the mode stays, then solves again", Multilayer,
         {"click L2RB2", "type L2Dn 20", "type L2Dv 10", "type L2J 10", "type L2W 97.297", "click L2Button",
          "checked L2RB2", "caption L2W Индуктивность L (мкГн)", "caption L2L Колличество витков W (штук)",
@@ -353,6 +386,11 @@ void EveryPageTest::clearRestores_data()
     Row("quenching capacitor: units and fields", Quenching,
         {"choose CDCBIn мА", "choose CDCBUn мВ", "choose CDCBUv кВ", "choose CDCBF гГц", "choose CDCBC пФ",
          "type CDUn 12", "type CDUv 220", "type CDF 50", "type CDC 1", "solved CDIn", "click CDButton", "start"});
+    // Behind a bridge the zener may stand above Uв, not above its peak; 20 mA at 12 V need 0.334 мкФ.
+    Row("quenching capacitor: the bridge box, its voltage rule and a capacitance", Quenching,
+        {"click CDBridge", "type CDUv 220", "type CDUn 300", "input CDUn", "overtype CDUn 312", "red CDUn",
+         "overtype CDUn 12", "input CDUn", "choose CDCBIn мА", "type CDIn 20", "type CDF 50",
+         "shows CDC 0.3343061824636659", "solved CDC", "click CDButton", "unchecked CDBridge", "start"});
     Row("star-delta: units and fields, then the direction is free", StarDelta,
         {"choose RabcRabCB кОм", "choose RabcRbcCB кОм", "choose RabcRcaCB кОм", "choose RabcRaCB кОм",
          "choose RabcRbCB кОм", "choose RabcRcCB кОм", "type RabcRa 10", "type RabcRb 10", "type RabcRc 10",

@@ -88,6 +88,14 @@ void LayoutTest::longReadOutsFit_data()
     // Latin K and Cyrillic Т: the hint to check the keyboard layout shows under the grid.
     QTest::newRow("SMD layout hint") << "SMD1" << "TS27" << "SMDEdit1=KТ315" << QStringList{"SMDLayoutHint"};
     QTest::newRow("analogue layout hint") << "N16" << "TS28" << "AnalogTrEdit=KТ315" << QStringList{"AnalogTrLayoutHint"};
+    // Read-outs in read-only edits beside the pages' own fields.
+    QTest::newRow("coil details") << "N18" << "TS7" << "LW1=13;LDk1=9.7;LDp1=0.37;LJ1=7.3;L1QFreq=14.3"
+                                  << QStringList{"L1Nagaoka", "L1Rosa", "L1SelfC", "L1SRF", "L1WireLength", "L1WireR", "L1Q"};
+    QTest::newRow("ring read-outs") << "N26" << "TS11"
+                                    << "LTorW=13;LTorM=2300;LTorDn=19.7;LTorDv=9.3;LTorH=4.7;LTorCatalogAL=1234.7;"
+                                       "LTorWantedL=97.3;LTorMeasuredL=137.3"
+                                    << QStringList{"LTorExactL", "LTorAL", "LTorCatalogW", "LTorMeasuredM"};
+    QTest::newRow("dropper rating") << "N34" << "TS18" << "CDUv=223.7" << QStringList{"CDRating"};
 }
 
 void LayoutTest::longReadOutsFit()
@@ -104,8 +112,13 @@ void LayoutTest::longReadOutsFit()
     for (const QString& input : inputs.split(u';'))
         testing::Retype(testing::Find<QLineEdit>(page, input.section(u'=', 0, 0)), input.section(u'=', 1));
     for (const QString& name : readOuts) {
-        const QLabel* label = testing::Find<QLabel>(page, name);
-        QVERIFY2(label->isVisible() && label->text().size() >= 7, qPrintable(name + QStringLiteral(" reads only ") + label->text()));
+        const QWidget* readOut = testing::Find<QWidget>(page, name);
+        const auto* edit = qobject_cast<const QLineEdit*>(readOut);
+        const QString text = edit ? edit->text() : testing::Find<QLabel>(page, name)->text();
+        QVERIFY2(readOut->isVisible() && text.size() >= 7, qPrintable(name + QStringLiteral(" reads only ") + text));
+        // An edit does not grow with its text: the whole number must show at once.
+        if (edit)
+            QVERIFY2(edit->fontMetrics().horizontalAdvance(text) + 8 <= edit->width(), qPrintable(name + QStringLiteral(" cuts ") + text));
     }
     const QStringList faults = testing::LayoutFaults(page);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));

@@ -1,6 +1,8 @@
 #include "pages/inductors/ferrite_ring_page.h"
 
 #include "engineering/ring_and_transformer.h"
+#include "engineering/toroid.h"
+#include "pages/read_out.h"
 #include "ui_ferrite_ring_page.h"
 #include "values/field.h"
 #include "values/pictures.h"
@@ -11,6 +13,8 @@ FerriteRingPage::FerriteRingPage(QWidget* parent) : Page(parent), ui(std::make_u
 {
     ui->setupUi(this);
     values::LoadPicture(ui->LTorImage1, QStringLiteral("LTorImage1"));
+    for (QLineEdit* readOut : ReadOuts())
+        ClearReadOut(readOut);
 }
 
 FerriteRingPage::~FerriteRingPage() = default;
@@ -20,6 +24,7 @@ void FerriteRingPage::registerRoutes(controls::RouteTables& routes)
     routes.edits.add({ui->LTorW, ui->LTorM, ui->LTorDn, ui->LTorDv, ui->LTorH, ui->LTorL},
                      [this](QObject*) { Compute(); });
     routes.buttons.add({ui->LTorButton}, [this](QObject*) { Clear(); });
+    routes.edits.add({ui->LTorCatalogAL, ui->LTorWantedL, ui->LTorMeasuredL}, [this](QObject*) { ShowDetails(); });
 }
 
 FerriteRingPage::Real FerriteRingPage::Value(Field field) const
@@ -58,6 +63,11 @@ FerriteRingPage::Real FerriteRingPage::Solve(Field field) const
     return 0;
 }
 
+std::array<QLineEdit*, 4> FerriteRingPage::ReadOuts() const
+{
+    return {ui->LTorExactL, ui->LTorAL, ui->LTorCatalogW, ui->LTorMeasuredM};
+}
+
 std::array<QLineEdit*, 6> FerriteRingPage::Edits() const
 {
     return {ui->LTorW, ui->LTorM, ui->LTorDn, ui->LTorDv, ui->LTorH, ui->LTorL};
@@ -73,6 +83,12 @@ void FerriteRingPage::Show(Field field, Real value)
 }
 
 void FerriteRingPage::Compute()
+{
+    SolveFields();
+    ShowDetails();
+}
+
+void FerriteRingPage::SolveFields()
 {
     W = values::ReadValue(ui->LTorW);
     M = values::ReadValue(ui->LTorM);
@@ -107,11 +123,40 @@ void FerriteRingPage::Compute()
         values::ShowUnsolvable(ui->LTorDn, QStringLiteral("Нет решения: Dн получается не больше Dв"));
 }
 
+void FerriteRingPage::ShowDetails()
+{
+    const Real catalogFactor = values::ReadValue(ui->LTorCatalogAL);
+    const Real wanted = values::ReadValue(ui->LTorWantedL);
+    const Real measured = values::ReadValue(ui->LTorMeasuredL);
+    const bool ring = Dn > Dv && Dv > 0 && H > 0;
+
+    if (ring && M > 0)
+        ShowReadOut(ui->LTorAL, [&] { return engineering::ToroidInductanceFactor(M, Dn, Dv, H); });
+    else
+        ClearReadOut(ui->LTorAL);
+    if (ring && M > 0 && W > 0)
+        ShowReadOut(ui->LTorExactL, [&] { return engineering::ToroidInductance(W, M, Dn, Dv, H); });
+    else
+        ClearReadOut(ui->LTorExactL);
+    if (catalogFactor > 0 && wanted > 0)
+        ShowReadOut(ui->LTorCatalogW, [&] { return engineering::TurnsForInductance(wanted, catalogFactor); });
+    else
+        ClearReadOut(ui->LTorCatalogW);
+    if (ring && W > 0 && measured > 0)
+        ShowReadOut(ui->LTorMeasuredM, [&] { return engineering::ToroidPermeability(measured, W, Dn, Dv, H); });
+    else
+        ClearReadOut(ui->LTorMeasuredM);
+}
+
 void FerriteRingPage::Clear()
 {
     SolvedField = None;
     for (QLineEdit* edit : Edits())
         values::ShowCleared(edit);
+    for (QLineEdit* edit : {ui->LTorCatalogAL, ui->LTorWantedL, ui->LTorMeasuredL})
+        values::ShowCleared(edit);
+    for (QLineEdit* readOut : ReadOuts())
+        ClearReadOut(readOut);
 }
 
 } // namespace pages

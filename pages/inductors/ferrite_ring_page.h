@@ -32,10 +32,16 @@ private:
                        Inductance = 6 };
 
     void Compute();
+    void SolveFields();
     void Clear();
+
+    // The exact toroid figures, the turns for a catalogue's AL and the
+    // permeability of a measured ring: read-outs that never feed the solving.
+    void ShowDetails();
 
     bool Entered(Field field) const { return Value(field) == 0 || SolvedField == field; }
     std::array<QLineEdit*, 6> Edits() const;
+    std::array<QLineEdit*, 4> ReadOuts() const;
     // The other five must be positive for a field to be solved.
     bool OthersPositive(Field field) const;
     Real Value(Field field) const;

@@ -1,6 +1,8 @@
 #include "pages/inductors/single_layer_coil_page.h"
 
+#include "engineering/coil_details.h"
 #include "engineering/coils.h"
+#include "pages/read_out.h"
 #include "ui_single_layer_coil_page.h"
 #include "values/field.h"
 #include "values/number_text.h"
@@ -28,6 +30,7 @@ SingleLayerCoilPage::SingleLayerCoilPage(QWidget* parent)
 {
     ui->setupUi(this);
     values::LoadPicture(ui->L1Image1, QStringLiteral("L1Image1"));
+    ClearDetails();
 }
 
 SingleLayerCoilPage::~SingleLayerCoilPage() = default;
@@ -37,6 +40,7 @@ void SingleLayerCoilPage::registerRoutes(controls::RouteTables& routes)
     routes.edits.add({ui->LW1, ui->LDk1, ui->LDp1, ui->LJ1, ui->LL1}, [this](QObject*) { Compute(); });
     routes.buttons.add({ui->L1Button}, [this](QObject*) { Clear(); });
     routes.options.add({ui->LCB1}, [this](QObject*) { Compute(); });
+    routes.edits.add({ui->L1QFreq}, [this](QObject*) { ShowDetails(); });
 }
 
 void SingleLayerCoilPage::Show(Field field, Real value)
@@ -51,6 +55,12 @@ void SingleLayerCoilPage::Show(Field field, Real value)
 }
 
 void SingleLayerCoilPage::Compute()
+{
+    SolveFields();
+    ShowDetails();
+}
+
+void SingleLayerCoilPage::SolveFields()
 {
     W = values::ReadValue(ui->LW1);
     Dk = values::ReadValue(ui->LDk1);
@@ -155,6 +165,46 @@ void SingleLayerCoilPage::ShowRange()
     ShowRule(ui->LLabel2, !engineering::TurnsFit(W, Dp, J), QStringLiteral("Витки не помещаются: W·Dп больше J"));
 }
 
+void SingleLayerCoilPage::ShowDetails()
+{
+    using namespace engineering;
+    const Real frequency = values::ReadValue(ui->L1QFreq);
+    // Turn to turn the length follows from the turns even where the page
+    // solved nothing yet.
+    const Real length = ui->LCB1->isChecked() ? W * Dp : J;
+    if (!(W > 0 && Dk > 0 && Dp > 0 && length > 0)) {
+        ClearDetails();
+        return;
+    }
+    const Real d = Dk + Dp;
+    const auto inductance = [&] { return NagaokaInductance(W, d, length) - RosaCorrection(W, d, length, Dp); };
+    const auto resonance = [&] { return SelfResonance(inductance(), MedhurstCapacitance(d, length)); };
+    ShowReadOut(ui->L1Nagaoka, [&] { return NagaokaInductance(W, d, length); });
+    ShowReadOut(ui->L1Rosa, inductance);
+    ShowReadOut(ui->L1SelfC, [&] { return MedhurstCapacitance(d, length); });
+    ShowReadOut(ui->L1SRF, resonance);
+    ShowReadOut(ui->L1WireLength, [&] { return HelixWireLength(W, d, length); });
+    ShowReadOut(ui->L1WireR, [&] { return CopperResistance(HelixWireLength(W, d, length), Dp); });
+    if (!(frequency > 0)) {
+        ClearReadOut(ui->L1Q);
+        return;
+    }
+    ShowReadOut(ui->L1Q, [&] {
+        return CoilQ(inductance(), CopperSkinResistance(HelixWireLength(W, d, length), Dp, frequency), frequency);
+    });
+    // Above its own resonance the coil acts as a capacitor and has no Q as a coil.
+    values::SolveInto(ui->L1Q, [&] {
+        if (frequency >= resonance())
+            values::ShowUnsolvable(ui->L1Q, QStringLiteral("Частота не ниже собственного резонанса: катушка уже не индуктивность"));
+    });
+}
+
+void SingleLayerCoilPage::ClearDetails()
+{
+    for (QLineEdit* readOut : {ui->L1Nagaoka, ui->L1Rosa, ui->L1SelfC, ui->L1SRF, ui->L1WireLength, ui->L1WireR, ui->L1Q})
+        ClearReadOut(readOut);
+}
+
 void SingleLayerCoilPage::Clear()
 {
     SolvedField = None;
@@ -164,6 +214,8 @@ void SingleLayerCoilPage::Clear()
     values::ClearUnsolvable(ui->LLabel1);
     values::ClearUnsolvable(ui->LLabel2);
     ui->LCB1->setChecked(false);
+    values::ShowCleared(ui->L1QFreq);
+    ClearDetails();
 }
 
 } // namespace pages

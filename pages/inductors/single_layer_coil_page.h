@@ -28,7 +28,13 @@ private:
     enum Field : int { None = 0, Turns = 1, FormerDiameter = 2, WireDiameter = 3, Length = 4, Inductance = 5 };
 
     void Compute();
+    void SolveFields();
     void Clear();
+
+    // The closer figures of "Уточнённый расчёт", from the coil as the page
+    // now has it; read-outs only, so they never feed the solving.
+    void ShowDetails();
+    void ClearDetails();
 
     // Each block computes its field when it is the one to solve; false ends
     // the computation because an input is missing.

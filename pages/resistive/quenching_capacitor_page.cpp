@@ -2,11 +2,16 @@
 
 #include "ui_quenching_capacitor_page.h"
 
+#include <QSignalBlocker>
+
+#include "pages/read_out.h"
 #include "pages/resistive/solved_field.h"
 
 #include "engineering/reactance.h"
 #include "values/field.h"
 #include "values/pictures.h"
+
+#include <cmath>
 
 namespace pages {
 
@@ -30,6 +35,7 @@ QuenchingCapacitorPage::QuenchingCapacitorPage(QWidget* parent)
     edits_ = {nullptr, ui->CDIn, ui->CDUn, ui->CDUv, ui->CDF, ui->CDC};
     combos_ = {nullptr, ui->CDCBIn, ui->CDCBUn, ui->CDCBUv, ui->CDCBF, ui->CDCBC};
     values::LoadPicture(ui->CDImage1, QStringLiteral("CDImage1"));
+    ClearReadOut(ui->CDRating);
 }
 
 QuenchingCapacitorPage::~QuenchingCapacitorPage() = default;
@@ -39,10 +45,18 @@ void QuenchingCapacitorPage::registerRoutes(controls::RouteTables& routes)
     routes.edits.add({ui->CDIn, ui->CDUn, ui->CDUv, ui->CDF, ui->CDC}, [this](QObject*) { Compute(); });
     routes.combos.add({ui->CDCBIn, ui->CDCBUn, ui->CDCBUv, ui->CDCBF, ui->CDCBC}, [this](QObject*) { Compute(); });
     routes.buttons.add({ui->CDButton}, [this](QObject*) { Clear(); });
+    routes.options.add({ui->CDBridge}, [this](QObject*) { Compute(); });
 }
 
 void QuenchingCapacitorPage::Compute()
 {
+    SolveFields();
+    ShowRating();
+}
+
+void QuenchingCapacitorPage::SolveFields()
+{
+    const bool bridge = ui->CDBridge->isChecked();
     std::array<double, kFields + 1> scale{};
     std::array<double, kFields + 1> q{};
     for (int field = In; field <= C; ++field) {
@@ -55,9 +69,12 @@ void QuenchingCapacitorPage::Compute()
         values::ClearUnsolvable(edits_[field]);
 
     // The rule is for typed voltages: a solved one is recomputed below and
-    // keeps it by its formula.
-    if (SolvedField != Un && SolvedField != Uv && q[Un] > 0 && q[Uv] > 0 && q[Un] >= q[Uv]) {
-        values::ShowUnsolvable(ui->CDUn, QStringLiteral("Uн должно быть меньше Uв"));
+    // keeps it by its formula. Behind a bridge the zener is charged up to
+    // the input's peak.
+    const double limit = bridge ? std::sqrt(2.0) * q[Uv] : q[Uv];
+    if (SolvedField != Un && SolvedField != Uv && q[Un] > 0 && q[Uv] > 0 && q[Un] >= limit) {
+        values::ShowUnsolvable(ui->CDUn, bridge ? QStringLiteral("Uн должно быть меньше амплитуды Uв, √2·Uв")
+                                                : QStringLiteral("Uн должно быть меньше Uв"));
         return;
     }
 
@@ -70,7 +87,9 @@ void QuenchingCapacitorPage::Compute()
         }
         const engineering::QuenchingCapacitor circuit{q[In], q[Un], q[Uv], q[F], q[C]};
         const auto value = SolveField(edits_[field], scale[field], [&] {
-            return engineering::SolveQuenching(static_cast<engineering::QuenchingQuantity>(field - In), circuit);
+            const auto sought = static_cast<engineering::QuenchingQuantity>(field - In);
+            return bridge ? engineering::SolveBridgeDropper(sought, circuit)
+                          : engineering::SolveQuenching(sought, circuit);
         });
         if (!value)
             return;
@@ -78,6 +97,16 @@ void QuenchingCapacitorPage::Compute()
         solvedValue_ = *value;
         q[field] = *value;
     }
+}
+
+void QuenchingCapacitorPage::ShowRating()
+{
+    const double supply = SolvedField == Uv ? solvedValue_
+                                            : values::ReadValue(ui->CDUv, values::UnitScale(ui->CDCBUv, kKinds[Uv]));
+    if (supply > 0)
+        ShowReadOut(ui->CDRating, [&] { return engineering::DropperVoltageRating(supply); });
+    else
+        ClearReadOut(ui->CDRating);
 }
 
 void QuenchingCapacitorPage::Clear()
@@ -88,6 +117,12 @@ void QuenchingCapacitorPage::Clear()
         values::ShowCleared(edits_[field]);
         values::SetUnit(combos_[field], kDefaultUnit[field], QString::fromUtf16(kDefaultHint[field]));
     }
+    {
+        // A computation on the way would take the units' hints back from their defaults.
+        const QSignalBlocker quiet(ui->CDBridge);
+        ui->CDBridge->setChecked(false);
+    }
+    ClearReadOut(ui->CDRating);
 }
 
 } // namespace pages

@@ -16,7 +16,8 @@ namespace pages {
 
 // A series capacitor that drops an AC input voltage Uв to the voltage Uн of a
 // resistive load drawing Iн at frequency F: the one quantity left at 0 is
-// computed from Iн = 2π·F·C·√(Uв² − Uн²).
+// computed from Iн = 2π·F·C·√(Uв² − Uн²); or, for a load behind a bridge
+// and a zener, from Iн = 4·F·C·(√2·Uв − Uн).
 class QuenchingCapacitorPage : public controls::Page {
     Q_OBJECT
 
@@ -30,6 +31,10 @@ public:
     void Clear();
 
 private:
+    void SolveFields();
+    // The voltage the capacitor must be rated for, from Uв typed or solved.
+    void ShowRating();
+
     // Fields by their number: 1 Iн, 2 Uн, 3 Uв, 4 F, 5 C.
     static constexpr int kFields = 5;
 
