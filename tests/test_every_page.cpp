@@ -288,6 +288,23 @@ void EveryPageTest::badNumberReportedOnce_data()
     Row("voltmeter", Voltmeter,
         {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", "type RoE 10", "insert RoRu 1 -", "text RoRu 1-000",
          "errors 1", "text RoUu 0.1", "text RoR 99000", "text RoLabel4 9.9"});
+    // Text the filter lets through but that is no number, as a paste leaves it.
+    Row("single-layer coil: pasted", SingleLayer,
+        {"type LW1 10", "type LDk1 10", "type LDp1 0.5", "type LJ1 5", "remember LL1", "set LJ1 1-2",
+         "errors 1 1-2", "same LL1", "text LJ1 1-2"});
+    Row("multilayer coil: pasted, then cleared and the mode switched over it", Multilayer,
+        {"click L2RB1", "type L2Dn 20", "type L2Dv 10", "type L2J 10", "type L2W 100", "remember L2L",
+         "set L2Dn 1e5e3", "errors 1", "same L2L", "click L2Button", "errors 0", "text L2Dn 0", "set L2Dv 1e5e3",
+         "errors 1", "click L2RB2", "text L2Dv 0", "errors 0"});
+    Row("wire: pasted", Wire, {"type L4J 100", "type L4D 1", "remember L4L", "set L4D +-5", "errors 1", "same L4L"});
+    Row("ferrite ring: pasted", Ferrite,
+        {"type LTorW 10", "type LTorM 2000", "type LTorDn 20", "type LTorDv 10", "type LTorH 5", "remember LTorL",
+         "set LTorH 5e1e2", "errors 1", "same LTorL"});
+    Row("mains transformer: pasted, then cleared over it", Mains,
+        {"type TrL 2", "type TrT 2", "type TrU2 12", "type TrI2 1", "remember TrLabel6", "remember TrLabel7",
+         "remember TrLabel8", "remember TrLabel9", "remember TrLabel10", "set TrI2 1-2", "errors 1",
+         "same TrLabel6", "same TrLabel7", "same TrLabel8", "same TrLabel9", "same TrLabel10", "click TrButton",
+         "errors 0", "text TrI2 0"});
     const QString overflow = QStringLiteral("Нет решения: результат слишком велик");
     for (const auto& [name, separator, sep] : {std::tuple{"band-pass, point", QChar(u'.'), "."},
                                                std::tuple{"band-pass, comma", QChar(u','), ","}}) {

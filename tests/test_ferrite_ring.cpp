@@ -47,7 +47,6 @@ private slots:
     void unitRatioOfRing_data();
     void unitRatioOfRing();
     void nonPositiveInputChangesNothing();
-    void badNumberIsReported();
 
 private:
     QLineEdit* edit(const char* name) const { return fixture_->find<QLineEdit>(QString::fromLatin1(name)); }
@@ -263,15 +262,6 @@ void FerriteRingTest::nonPositiveInputChangesNothing()
     QVERIFY(!edit("LTorL")->isReadOnly());
 }
 
-void FerriteRingTest::badNumberIsReported()
-{
-    enter({"10", "2000", "20", "10", "5", ""});
-    const QString before = edit("LTorL")->text();
-    const testing::CapturedErrors errors;
-    edit("LTorH")->setText(QStringLiteral("5e1e2"));
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(edit("LTorL")->text(), before);
-}
 
 QTEST_MAIN(FerriteRingTest)
 #include "test_ferrite_ring.moc"

@@ -34,7 +34,6 @@ private slots:
     void primaryVoltageChangesPrimaryWindingOnly();
     void nonPositiveInputKeepsAnswers_data();
     void nonPositiveInputKeepsAnswers();
-    void badNumberIsReported();
 
 private:
     QLineEdit* edit(const char* name) const { return fixture_->find<QLineEdit>(QString::fromLatin1(name)); }
@@ -225,20 +224,6 @@ void MainsTransformerTest::nonPositiveInputKeepsAnswers()
     QCOMPARE(errors.count(), 0);
 }
 
-void MainsTransformerTest::badNumberIsReported()
-{
-    enterSmallTransformer();
-    const QStringList before = shownAnswers();
-    const testing::CapturedErrors errors;
-    edit("TrI2")->setText(QStringLiteral("1-2"));
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(shownAnswers(), before);
-
-    // Clearing over the bad text raises nothing.
-    fixture_->find<QPushButton>(QStringLiteral("TrButton"))->click();
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(edit("TrI2")->text(), QStringLiteral("0"));
-}
 
 QTEST_MAIN(MainsTransformerTest)
 #include "test_mains_transformer.moc"

@@ -52,7 +52,6 @@ private slots:
     void nonPositiveInputKeepsOutput();
     void noAnswerIsRed_data();
     void noAnswerIsRed();
-    void badNumberIsReported();
 
 private:
     QLineEdit* edit(const char* name) const { return fixture_->find<QLineEdit>(QString::fromLatin1(name)); }
@@ -300,24 +299,6 @@ void MultilayerCoilTest::noAnswerIsRed()
     QCOMPARE(errors.count(), 0);
 }
 
-void MultilayerCoilTest::badNumberIsReported()
-{
-    radio("L2RB1")->click();
-    enterGeometry("100");
-    const QString before = edit("L2L")->text();
-    const testing::CapturedErrors errors;
-    edit("L2Dn")->setText(QStringLiteral("1e5e3"));
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(edit("L2L")->text(), before);
-
-    // Clearing or switching the mode over the bad text raises nothing.
-    fixture_->find<QPushButton>(QStringLiteral("L2Button"))->click();
-    QCOMPARE(edit("L2Dn")->text(), QStringLiteral("0"));
-    edit("L2Dv")->setText(QStringLiteral("1e5e3"));
-    radio("L2RB2")->click();
-    QCOMPARE(edit("L2Dv")->text(), QStringLiteral("0"));
-    QCOMPARE(errors.count(), 2);
-}
 
 QTEST_MAIN(MultilayerCoilTest)
 #include "test_multilayer_coil.moc"

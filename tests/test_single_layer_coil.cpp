@@ -59,7 +59,6 @@ private slots:
     void solvedFieldFollowsLaterInputs();
     void zeroMeanDiameterIsRed_data();
     void zeroMeanDiameterIsRed();
-    void badNumberIsReported();
 
 private:
     QLineEdit* edit(const char* name) const { return fixture_->find<QLineEdit>(QString::fromLatin1(name)); }
@@ -371,21 +370,6 @@ void SingleLayerCoilTest::zeroMeanDiameterIsRed()
     QVERIFY(label("LLabel1")->text() != QStringLiteral("0.45 < ?? < 2.5"));
 }
 
-void SingleLayerCoilTest::badNumberIsReported()
-{
-    Retype(edit("LW1"), "10");
-    Retype(edit("LDk1"), "10");
-    Retype(edit("LDp1"), "0.5");
-    Retype(edit("LJ1"), "5");
-    const QString before = edit("LL1")->text();
-
-    const testing::CapturedErrors errors;
-    edit("LJ1")->setText(QStringLiteral("1-2"));  // kept by the filter, not a number
-    QCOMPARE(errors.count(), 1);
-    QVERIFY(errors.messages().first().contains(QStringLiteral("1-2")));
-    QCOMPARE(edit("LL1")->text(), before);
-    QCOMPARE(edit("LJ1")->text(), QStringLiteral("1-2"));
-}
 
 QTEST_MAIN(SingleLayerCoilTest)
 #include "test_single_layer_coil.moc"

@@ -4,6 +4,7 @@
 #include "values/number_text.h"
 
 #include <QAbstractButton>
+#include <QHash>
 #include <QAbstractItemView>
 #include <QRegularExpression>
 
@@ -57,7 +58,7 @@ QColor Named(const QString& colour)
 QString RunSteps(PageFixture& page, const QString& sheet, const QStringList& steps)
 {
     const PageState start = Snapshot(page.sheet(sheet));
-    QString remembered;
+    QHash<QString, QString> remembered;
     for (const QString& step : steps) {
         const QString verb = step.section(u' ', 0, 0);
         const QString name = step.section(u' ', 1, 1);
@@ -82,10 +83,10 @@ QString RunSteps(PageFixture& page, const QString& sheet, const QStringList& ste
         } else if (verb == u"item") {
             ClickItem(page.group(name), rest.toInt());
         } else if (verb == u"remember") {
-            remembered = TextOf(page, name);
+            remembered[name] = TextOf(page, name);
         } else if (verb == u"text" || verb == u"same" || verb == u"contains") {
             const QString shown = TextOf(page, name);
-            const bool holds = verb == u"text" ? shown == rest : verb == u"same" ? shown == remembered : shown.contains(rest);
+            const bool holds = verb == u"text" ? shown == rest : verb == u"same" ? shown == remembered.value(name) : shown.contains(rest);
             if (!holds)
                 return fail(shown);
         } else if (verb == u"shows") {
