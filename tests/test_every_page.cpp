@@ -33,6 +33,9 @@ const Page Divider{"N38", "TS22", {"click R1R2EUIButton"}};
 const Page Reactance{"LC1", "TS23", {"click RLCFLButton", "click RLCFCButton"}};
 const Page Ammeter{"N39", "TS24", {"click RshButton1"}};
 const Page Voltmeter{"N40", "TS25", {"click RoButton1"}};
+const Page Designer{"NFilterDesign", "TSFilterDesign",
+                    {"choose FDKind НЧ", "choose FDResponse Баттерворт", "spin FDOrder 5", "type FDImpedance 50",
+                     "choose FDCBF1 мГц", "type FDF1 30", "choose FDTopology П", "choose FDSeries Точные"}};
 
 void Columns()
 {
@@ -185,6 +188,20 @@ void EveryPageTest::bothSeparators_data()
             {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", QString("type RoE ") + range,
              QString("text RoUu ") + meter, "text RoR 25000", QString("text RoLabel2 ") + power,
              QString("text RoLabel4 ") + drop});
+    // The designer: the parts listed, and the losses plotted from them (frequencies in МГц).
+    Row("filter designer: Butterworth 5 П 30 MHz, point", Designer, point,
+        {"cell FDElements 0 0 C1", "cell FDElements 0 1 к земле", "cell FDElements 0 2 65.58 пФ",
+         "cell FDElements 1 2 0.4292 мкГн", "cell FDElements 2 2 212.2 пФ", "cell FDElements 4 2 65.58 пФ",
+         "curve FDPlot 0 29.999 30.001 3.005 3.015", "curve FDPlot 0 59.6 60.4 29.7 30.5",
+         "copied FDElements L2\tв линии\t0.4292 мкГн\t0.4292 мкГн", "choose FDSeries E24",
+         "cell FDElements 0 3 68 пФ", "curve FDPlot 1 29.999 30.001 2 4.5"});
+    Row("filter designer: Chebyshev 0.1 dB 5 П 30 MHz, comma", Designer, comma,
+        {"choose FDResponse Чебышев", "type FDRipple 0.1", "text FDRipple 0,1", "cell FDElements 0 2 121,7 пФ",
+         "cell FDElements 1 2 0,3637 мкГн", "cell FDElements 2 2 209,6 пФ", "curve FDPlot 0 0 30.001 0 0.1001"});
+    Row("filter designer: band-pass Butterworth 3, 3.5 to 3.8 MHz, comma", Designer, comma,
+        {"choose FDKind Полосовой", "spin FDOrder 3", "type FDF1 3,5", "type FDF2 3,8", "rows FDElements 6",
+         "cell FDElements 0 1 к земле, ∥ C1", "cell FDElements 3 1 в линии, посл. L2",
+         "curve FDPlot 0 3.4999 3.5001 2.96 3.06", "curve FDPlot 0 3.7999 3.8001 2.96 3.06"});
 }
 
 void EveryPageTest::badNumberReportedOnce_data()
@@ -224,6 +241,13 @@ void EveryPageTest::badNumberReportedOnce_data()
     Row("voltmeter", Voltmeter,
         {"type RoRu 1000", "choose RoIuCB мкА", "type RoIu 100", "type RoE 10", "insert RoRu 1 -", "text RoRu 1-000",
          "errors 1", "text RoUu 0.1", "text RoR 99000", "text RoLabel4 9.9"});
+    Row("filter designer: refused inputs turn red and the last design stays", Designer,
+        {"overtype FDImpedance 0", "red FDImpedance", "hint FDImpedance Сопротивление должно быть больше нуля",
+         "cell FDElements 0 2 65.58 пФ", "type FDImpedance 50", "insert FDImpedance 0 -", "text FDImpedance -50", "red FDImpedance", "type FDImpedance 50",
+         "colour FDImpedance window", "choose FDKind Режекторный", "type FDF2 20", "red FDF2",
+         "type FDF2 40", "colour FDF2 window", "choose FDResponse Чебышев", "type FDRipple 0", "red FDRipple",
+         "type FDRipple 0.5", "spin FDOrder 4", "red FDOrder", "spin FDOrder 5", "insert FDF1 1 -", "errors 1 «3-0»", "type FDF1 30",
+         "rows FDElements 10", "choose FDKind НЧ", "type FDRipple 0.1"});
 }
 
 void EveryPageTest::clearRestores_data()

@@ -100,7 +100,7 @@ void ShellTest::everyPageExistsFromStart()
     app::MainWindow window;
     window.show();
     auto* pages = testing::Find<QTabWidget>(&window, QStringLiteral("PageControl1"));
-    QCOMPARE(pages->count(), 23);
+    QCOMPARE(pages->count(), 24);
     QWidget* page = testing::Find<QWidget>(&window, sheet);
     const int index = pages->indexOf(page);
     QCOMPARE(pages->tabText(index), caption);
@@ -136,7 +136,8 @@ void ShellTest::menuTree()
         const char16_t* caption;
     } items[] = {
         {"N6", u"О программе"}, {"N23", u"Калькулятор"}, {"N7", u"Паралельный и последовательный"},
-        {"N8", u"Расширенный"}, {"N13", u"НЧ"}, {"N14", u"ВЧ"}, {"N15", u"Полосовой"}, {"N18", u"Однслойная"},
+        {"N8", u"Расширенный"}, {"N13", u"НЧ"}, {"N14", u"ВЧ"}, {"N15", u"Полосовой"},
+        {"NFilterDesign", u"Проектирование…"}, {"N18", u"Однслойная"},
         {"N19", u"Многослойная"}, {"N25", u"Провода"}, {"N26", u"На фирритовом кольце"}, {"N27", u"Сетевой"},
         {"N32", u"Закон Ома"}, {"R1R21", u"Паралельное соединение R1, R2"}, {"N33", u"Добавочное"},
         {"N24", u"Преобразование треугольник <-> звезда"}, {"N38", u"Делитель напряжения"},

@@ -26,6 +26,11 @@ namespace testing {
 //   font X c          text colour normal, red, or notred
 //   index C n         combo's current item   hint W text      its tooltip
 //   errors n [part]   n reports since the last check, the first holding part
+//   spin S n          type n into a spin box   red S  a spin box's red state too
+//   cell T r c text   table cell shows text    rows T n  the table has n rows
+//   curve P i from to low high   every point of the chart's series i plotted
+//                     between the frequencies lies between the losses
+//   copied W part     W's copy action puts a text holding part on the clipboard
 //   start             the page is back as it was when the steps began
 //                     (what its Clear keeps aside)
 // X is an edit, a label or a combo (its current item); "{2.5}" in a text is that number as the program
