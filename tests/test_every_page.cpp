@@ -33,9 +33,7 @@ const Page Divider{"N38", "TS22", {"click R1R2EUIButton"}};
 const Page Reactance{"LC1", "TS23", {"click RLCFLButton", "click RLCFCButton"}};
 const Page Ammeter{"N39", "TS24", {"click RshButton1"}};
 const Page Voltmeter{"N40", "TS25", {"click RoButton1"}};
-const Page Designer{"NFilterDesign", "TSFilterDesign",
-                    {"choose FDKind НЧ", "choose FDResponse Баттерворт", "spin FDOrder 5", "type FDImpedance 50",
-                     "choose FDCBF1 мГц", "type FDF1 30", "choose FDTopology П", "choose FDSeries Точные"}};
+const Page Designer{"NFilterDesign", "TSFilterDesign", {"click FDButton"}};
 
 void Columns()
 {

@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <optional>
@@ -84,9 +85,9 @@ FilterDesignPage::FilterDesignPage(QWidget* parent)
     ui->FDElements->verticalHeader()->hide();
     ui->FDElements->horizontalHeader()->setStretchLastSection(true);
     ui->FDElements->verticalHeader()->setDefaultSectionSize(ui->FDElements->fontMetrics().height() + 6);
-    ui->FDElements->setColumnWidth(0, 60);
+    ui->FDElements->setColumnWidth(0, 58);
     ui->FDElements->setColumnWidth(1, 112);
-    ui->FDElements->setColumnWidth(2, 86);
+    ui->FDElements->setColumnWidth(2, 96);
     auto* copy = new QAction(QStringLiteral("Копировать список элементов"), ui->FDElements);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
@@ -105,6 +106,26 @@ void FilterDesignPage::registerRoutes(controls::RouteTables& routes)
     routes.edits.add({ui->FDRipple, ui->FDImpedance, ui->FDF1, ui->FDF2}, compute);
     routes.combos.add({ui->FDCBF1, ui->FDCBF2, ui->FDTopology, ui->FDSeries, ui->FDOrder}, compute);
     routes.combos.add({ui->FDKind, ui->FDResponse}, [this](QObject*) { OnOptionChange(); });
+    routes.buttons.add({ui->FDButton}, [this](QObject*) { Clear(); });
+}
+
+// Back to the design the page opens with.
+void FilterDesignPage::Clear()
+{
+    {
+        const values::UpdateGuardScope guard;
+        const QSignalBlocker quiet(ui->FDOrder); // one design at the end, not one per field
+        ui->FDOrder->setValue(5);
+        for (QComboBox* choice : {ui->FDKind, ui->FDResponse, ui->FDTopology, ui->FDSeries})
+            choice->setCurrentIndex(0);
+        for (QComboBox* unit : {ui->FDCBF1, ui->FDCBF2})
+            values::SetUnit(unit, kMegahertz, QStringLiteral("Мегагерц"));
+        ui->FDRipple->setText(values::FormatNumber(0.1));
+        ui->FDImpedance->setText(QStringLiteral("50"));
+        ui->FDF1->setText(QStringLiteral("30"));
+        ui->FDF2->setText(QStringLiteral("40"));
+    }
+    OnOptionChange();
 }
 
 // Every opening shows the page's numbers in the decimal separator in use
@@ -175,11 +196,19 @@ void FilterDesignPage::showRefusal(const InputError& error)
     }
 }
 
+// The inputs have no colour of their own: once a red one is mended it takes
+// the inherited palette again, so a field disabled meanwhile looks disabled.
 void FilterDesignPage::clearRefusal()
 {
-    values::ClearUnsolvable(ui->FDOrder);
-    for (QLineEdit* edit : {ui->FDRipple, ui->FDImpedance, ui->FDF1, ui->FDF2})
-        values::ClearUnsolvable(edit);
+    for (QWidget* input : std::initializer_list<QWidget*>{ui->FDOrder, ui->FDRipple, ui->FDImpedance, ui->FDF1, ui->FDF2}) {
+        if (!values::IsUnsolvable(input))
+            continue;
+        if (auto* edit = qobject_cast<QLineEdit*>(input))
+            values::ClearUnsolvable(edit);
+        else
+            values::ClearUnsolvable(ui->FDOrder);
+        input->setPalette(QPalette());
+    }
 }
 
 // Everything is computed before anything is shown, so a failure leaves the

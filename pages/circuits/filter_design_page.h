@@ -31,6 +31,7 @@ public:
 
 private:
     void OnOptionChange();
+    void Clear();
     engineering::filter::Request readRequest() const;
     void showRefusal(const engineering::filter::InputError& error);
     void clearRefusal();

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QFont>
+#include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -61,19 +62,31 @@ FilterPlot::FilterPlot(QWidget* parent) : QChartView(parent)
     lossAxis_->setLabelsFont(small);
     lossAxis_->setTitleFont(small);
     lossAxis_->setTitleText(QStringLiteral("Затухание, дБ"));
+    // A narrow band reads better on an even scale: a log axis labels decades only.
+    linearAxis_ = new QValueAxis(chart);
+    linearAxis_->setLabelFormat(QStringLiteral("%.4g"));
+    linearAxis_->setLabelsFont(small);
+    linearAxis_->setTitleFont(small);
+    linearAxis_->hide();
     chart->addAxis(frequencyAxis_, Qt::AlignBottom);
+    chart->addAxis(linearAxis_, Qt::AlignBottom);
     chart->addAxis(lossAxis_, Qt::AlignLeft);
 
     insertion_ = addSeries(QStringLiteral("Затухание"), QColor(0, 70, 200), Qt::SolidLine, true);
-    snappedInsertion_ = addSeries(QString(), QColor(210, 30, 30), Qt::DashLine, true);
+    snappedInsertion_ = addSeries(QString(), QColor(0, 70, 200), Qt::DashLine, true);
     reflection_ = addSeries(QStringLiteral("Отражение"), QColor(0, 140, 60), Qt::SolidLine, true);
-    snappedReflection_ = addSeries(QString(), QColor(230, 130, 0), Qt::DashLine, true);
+    snappedReflection_ = addSeries(QString(), QColor(0, 140, 60), Qt::DashLine, false);
     for (int i = 0; i < 2; ++i)
         marks_.push_back(addSeries(QString(), QColor(90, 90, 90), Qt::DotLine, false));
 
-    readout_ = new QGraphicsSimpleTextItem(chart);
+    // The read-out sits on a pale box so the curves under it do not hide it.
+    readoutBox_ = new QGraphicsRectItem(chart);
+    readoutBox_->setBrush(QColor(255, 255, 255, 225));
+    readoutBox_->setPen(Qt::NoPen);
+    readoutBox_->setZValue(10);
+    readoutBox_->hide();
+    readout_ = new QGraphicsSimpleTextItem(readoutBox_);
     readout_->setFont(small);
-    readout_->setZValue(10);
     setMouseTracking(true);
 }
 
@@ -105,27 +118,50 @@ void FilterPlot::showResponse(PlottedResponse response)
     const double bottom = std::clamp(std::ceil(worst / 10) * 10, 10.0, 100.0);
     lossAxis_->setRange(0, bottom);
     lossAxis_->setTickCount(int(bottom / 10) + 1 <= 11 ? int(bottom / 10) + 1 : 11);
-    if (!r.frequencies.empty())
-        frequencyAxis_->setRange(r.frequencies.front() / factor, r.frequencies.back() / factor);
-    frequencyAxis_->setTitleText(QStringLiteral("Частота, ") + r.unitSymbol);
+    if (!r.frequencies.empty()) {
+        const double from = r.frequencies.front() / factor;
+        const double to = r.frequencies.back() / factor;
+        const bool logarithmic = to >= 10 * from;
+        QAbstractAxis* shown = logarithmic ? static_cast<QAbstractAxis*>(frequencyAxis_) : linearAxis_;
+        QAbstractAxis* hidden = logarithmic ? static_cast<QAbstractAxis*>(linearAxis_) : frequencyAxis_;
+        for (QAbstractSeries* series : chart()->series()) {
+            if (series->attachedAxes().contains(hidden))
+                series->detachAxis(hidden);
+            if (!series->attachedAxes().contains(shown))
+                series->attachAxis(shown);
+        }
+        hidden->hide();
+        shown->show();
+        shown->setRange(from, to);
+        shown->setTitleText(QStringLiteral("Частота, ") + r.unitSymbol);
+        if (!logarithmic) {
+            // Ticks on round numbers, 1, 2 or 5 times a power of ten, about five of them.
+            const double rough = (to - from) / 5;
+            const double power = std::pow(10.0, std::floor(std::log10(rough)));
+            const double step = rough <= power ? power : rough <= 2 * power ? 2 * power : rough <= 5 * power ? 5 * power : 10 * power;
+            linearAxis_->setTickType(QValueAxis::TicksDynamic);
+            linearAxis_->setTickInterval(step);
+            linearAxis_->setTickAnchor(std::ceil(from / step) * step);
+            linearAxis_->setMinorTickCount(1);
+        }
+    }
     const QChar separator = values::DecimalSeparator();
     chart()->setLocalizeNumbers(true);
     chart()->setLocale(separator == u',' ? QLocale(QLocale::Russian) : QLocale::c());
 
-    const QString exactName = snapped ? QStringLiteral(" (точные)") : QString();
-    insertion_->setName(QStringLiteral("Затухание") + exactName);
-    reflection_->setName(QStringLiteral("Отражение") + exactName);
     insertion_->replace(Points(r.frequencies, r.insertion, factor));
     reflection_->replace(Points(r.frequencies, r.reflection, factor));
-    snappedInsertion_->setName(QStringLiteral("Затухание (%1)").arg(r.seriesName));
-    snappedReflection_->setName(QStringLiteral("Отражение (%1)").arg(r.seriesName));
+    // Solid for the exact parts, dashed for the standard ones; one legend entry says so.
+    snappedInsertion_->setName(QStringLiteral("пунктир: ") + r.seriesName);
+    snappedReflection_->setName(r.seriesName);
     snappedInsertion_->replace(Points(r.frequencies, r.snappedInsertion, factor));
     snappedReflection_->replace(Points(r.frequencies, r.snappedReflection, factor));
-    for (QLineSeries* series : {snappedInsertion_, snappedReflection_}) {
-        series->setVisible(snapped);
-        for (QLegendMarker* marker : chart()->legend()->markers(series))
-            marker->setVisible(snapped);
-    }
+    snappedInsertion_->setVisible(snapped);
+    snappedReflection_->setVisible(snapped);
+    for (QLegendMarker* marker : chart()->legend()->markers(snappedInsertion_))
+        marker->setVisible(snapped);
+    for (QLegendMarker* marker : chart()->legend()->markers(snappedReflection_))
+        marker->setVisible(false);
     for (std::size_t i = 0; i < marks_.size(); ++i) {
         QList<QPointF> line;
         if (i < r.marks.size())
@@ -134,7 +170,7 @@ void FilterPlot::showResponse(PlottedResponse response)
         for (QLegendMarker* marker : chart()->legend()->markers(marks_[i]))
             marker->setVisible(false);
     }
-    readout_->setText(QString());
+    readoutBox_->hide();
 }
 
 void FilterPlot::mouseMoveEvent(QMouseEvent* event)
@@ -146,7 +182,7 @@ void FilterPlot::mouseMoveEvent(QMouseEvent* event)
 void FilterPlot::leaveEvent(QEvent* event)
 {
     QChartView::leaveEvent(event);
-    readout_->setText(QString());
+    readoutBox_->hide();
 }
 
 // The frequency under the mouse and the losses there, at the nearest point computed.
@@ -156,7 +192,7 @@ void FilterPlot::showReadout(const QPointF& position)
     const QPointF scenePoint = mapToScene(position.toPoint());
     const QPointF chartPoint = chart()->mapFromScene(scenePoint);
     if (r.frequencies.empty() || !chart()->plotArea().contains(chartPoint)) {
-        readout_->setText(QString());
+        readoutBox_->hide();
         return;
     }
     const double f = chart()->mapToValue(chartPoint, insertion_).x() * r.unitFactor;
@@ -165,13 +201,19 @@ void FilterPlot::showReadout(const QPointF& position)
     if (i > 0 && std::abs(std::log(r.frequencies[i - 1] / f)) < std::abs(std::log(r.frequencies[i] / f)))
         --i;
     QString text = values::EngineeringText(r.frequencies[i], QStringLiteral("Гц"), 0, 9)
-        + QStringLiteral(": затухание ") + Decibels(r.insertion[i]);
+        + QStringLiteral("\nзатухание ") + Decibels(r.insertion[i]);
     if (!r.snappedInsertion.empty())
-        text += QStringLiteral(" (%1: %2)").arg(r.seriesName, Decibels(r.snappedInsertion[i]));
-    text += QStringLiteral(", отражение ") + Decibels(r.reflection[i]);
+        text += QStringLiteral(", %1: %2").arg(r.seriesName, Decibels(r.snappedInsertion[i]));
+    text += QStringLiteral("\nотражение ") + Decibels(r.reflection[i]);
+    if (!r.snappedReflection.empty())
+        text += QStringLiteral(", %1: %2").arg(r.seriesName, Decibels(r.snappedReflection[i]));
     readout_->setText(text);
+    // Low in the plot, where the skirts leave room.
     const QRectF area = chart()->plotArea();
-    readout_->setPos(area.left() + 4, area.top() + 2);
+    const QRectF box = readout_->boundingRect().adjusted(-3, -2, 3, 2);
+    readoutBox_->setRect(box);
+    readoutBox_->setPos(area.left() + 6, area.bottom() - box.bottom() - 4);
+    readoutBox_->show();
 }
 
 void FilterPlot::contextMenuEvent(QContextMenuEvent* event)

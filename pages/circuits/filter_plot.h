@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QLogValueAxis;
@@ -55,7 +56,9 @@ private:
     QLineSeries* snappedReflection_;
     std::vector<QLineSeries*> marks_;
     QLogValueAxis* frequencyAxis_;
+    QValueAxis* linearAxis_;
     QValueAxis* lossAxis_;
+    QGraphicsRectItem* readoutBox_;
     QGraphicsSimpleTextItem* readout_;
 };
 
