@@ -191,8 +191,8 @@ void EveryPageTest::bothSeparators_data()
         {"cell FDElements 0 0 C1", "cell FDElements 0 1 к земле", "cell FDElements 0 2 65.58 пФ",
          "cell FDElements 1 2 0.4292 мкГн", "cell FDElements 2 2 212.2 пФ", "cell FDElements 4 2 65.58 пФ",
          "curve FDPlot 0 29.999 30.001 3.005 3.015", "curve FDPlot 0 59.6 60.4 29.7 30.5",
-         "copied FDElements L2\tв линии\t0.4292 мкГн\t0.4292 мкГн", "choose FDSeries E24",
-         "cell FDElements 0 3 68 пФ", "curve FDPlot 1 29.999 30.001 2 4.5"});
+         "copied FDElements L2\tв линии\t0.4292 мкГн\t0.4292 мкГн", "saved FDPlot png", "saved FDPlot svg",
+         "choose FDSeries E24", "cell FDElements 0 3 68 пФ", "curve FDPlot 1 29.999 30.001 2 4.5"});
     Row("filter designer: Chebyshev 0.1 dB 5 П 30 MHz, comma", Designer, comma,
         {"choose FDResponse Чебышев", "type FDRipple 0.1", "text FDRipple 0,1", "cell FDElements 0 2 121,7 пФ",
          "cell FDElements 1 2 0,3637 мкГн", "cell FDElements 2 2 209,6 пФ", "curve FDPlot 0 0 30.001 0 0.1001"});

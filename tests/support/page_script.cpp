@@ -1,6 +1,7 @@
 #include "support/page_script.h"
 
 #include "support/page_state.h"
+#include "pages/circuits/filter_plot.h"
 #include "values/number_text.h"
 
 #include <QAbstractButton>
@@ -12,7 +13,9 @@
 #include <QGuiApplication>
 #include <QLineSeries>
 #include <QTableView>
+#include <QImage>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <cmath>
 
@@ -151,6 +154,13 @@ QString RunSteps(PageFixture& page, const QString& sheet, const QStringList& ste
             }
             if (inside == 0)
                 return fail(QStringLiteral("no point"));
+        } else if (verb == u"saved") {
+            // "saved P suffix": the plot written to a file of that kind, read back
+            const QTemporaryDir folder;
+            const QString path = folder.filePath(QStringLiteral("plot.") + rest);
+            QImage image;
+            if (!page.find<pages::FilterPlot>(name)->savePicture(path) || !image.load(path) || image.width() < 100)
+                return fail(QStringLiteral("no picture"));
         } else if (verb == u"copied") {
             QGuiApplication::clipboard()->clear();
             for (QAction* action : page.find<QWidget>(name)->actions()) {

@@ -30,6 +30,7 @@ namespace testing {
 //   cell T r c text   table cell shows text    rows T n  the table has n rows
 //   curve P i from to low high   every point of the chart's series i plotted
 //                     between the frequencies lies between the losses
+//   saved P suffix    the plot saves a picture (png, svg) that reads back
 //   copied W part     W's copy action puts a text holding part on the clipboard
 //   start             the page is back as it was when the steps began
 //                     (what its Clear keeps aside)
