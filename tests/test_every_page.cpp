@@ -198,7 +198,7 @@ void EveryPageTest::bothSeparators_data()
          "cell FDElements 1 2 0,3637 мкГн", "cell FDElements 2 2 209,6 пФ", "curve FDPlot 0 0 30.001 0 0.1001"});
     Row("filter designer: band-pass Butterworth 3, 3.5 to 3.8 MHz, comma", Designer, comma,
         {"choose FDKind Полосовой", "spin FDOrder 3", "type FDF1 3,5", "type FDF2 3,8", "rows FDElements 6",
-         "cell FDElements 0 1 к земле, ∥ C1", "cell FDElements 3 1 в линии, посл. L2",
+         "cell FDElements 0 1 к земле ∥ C1", "cell FDElements 3 1 в линии + L2",
          "curve FDPlot 0 3.4999 3.5001 2.96 3.06", "curve FDPlot 0 3.7999 3.8001 2.96 3.06"});
 }
 

@@ -86,8 +86,8 @@ FilterDesignPage::FilterDesignPage(QWidget* parent)
     ui->FDElements->horizontalHeader()->setStretchLastSection(true);
     ui->FDElements->verticalHeader()->setDefaultSectionSize(ui->FDElements->fontMetrics().height() + 6);
     ui->FDElements->setColumnWidth(0, 58);
-    ui->FDElements->setColumnWidth(1, 112);
-    ui->FDElements->setColumnWidth(2, 96);
+    ui->FDElements->setColumnWidth(1, 108);
+    ui->FDElements->setColumnWidth(2, 102);
     auto* copy = new QAction(QStringLiteral("Копировать список элементов"), ui->FDElements);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);

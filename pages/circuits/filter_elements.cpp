@@ -24,8 +24,9 @@ std::vector<FilterElement> ListElements(const engineering::filter::Ladder& exact
         const QString rung = QString::number(i + 1);
         const QString place = branch.place == Place::Shunt ? QStringLiteral("к земле") : QStringLiteral("в линии");
         const bool resonator = branch.parts == Parts::ParallelLC || branch.parts == Parts::SeriesLC;
-        // A resonator's two parts name each other: "∥ C3" beside its coil.
-        const QString pairing = branch.parts == Parts::ParallelLC ? QStringLiteral(", ∥ ") : QStringLiteral(", посл. ");
+        // A resonator's two parts name each other: "∥ C3" beside the coil of a
+        // parallel pair, "+ C3" in a series one, as series resistances add.
+        const QString pairing = branch.parts == Parts::ParallelLC ? QStringLiteral(" ∥ ") : QStringLiteral(" + ");
         if (branch.inductance > 0) {
             elements.push_back({u'L' + rung, resonator ? place + pairing + u'C' + rung : place,
                                 double(branch.inductance), double(standard.inductance), true});
