@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QProxyStyle>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableView>
 
 #include <algorithm>
@@ -143,6 +144,8 @@ void EventRouter::wireCombo(QObject* control)
         connect(combo, &QComboBox::activated, this, [this, combo] { CBClick(combo); });
     else if (auto* box = qobject_cast<QCheckBox*>(control))
         connect(box, &QCheckBox::toggled, this, [this, box] { CBClick(box); });
+    else if (auto* spin = qobject_cast<QSpinBox*>(control))
+        connect(spin, &QSpinBox::valueChanged, this, [this, spin] { CBClick(spin); });
 }
 
 void EventRouter::wireOption(QObject* control)

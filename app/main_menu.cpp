@@ -44,6 +44,7 @@ void BuildMainMenu(QMenuBar* bar)
     AddItem(filters, "N13", QStringLiteral("НЧ"));
     AddItem(filters, "N14", QStringLiteral("ВЧ"));
     AddItem(filters, "N15", QStringLiteral("Полосовой"));
+    AddItem(filters, "NFilterDesign", QStringLiteral("Проектирование…"));
     QMenu* inductance = AddMenu(calculations, "N10", QStringLiteral("Индуктивность"));
     QMenu* cylindrical = AddMenu(inductance, "N17", QStringLiteral("Цилиндрическая"));
     AddItem(cylindrical, "N18", QStringLiteral("Однслойная"));

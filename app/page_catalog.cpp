@@ -4,6 +4,7 @@
 #include "pages/circuits/low_pass_page.h"
 #include "pages/circuits/high_pass_page.h"
 #include "pages/circuits/band_pass_page.h"
+#include "pages/circuits/filter_design_page.h"
 #include "pages/inductors/single_layer_coil_page.h"
 #include "pages/inductors/multilayer_coil_page.h"
 #include "pages/inductors/wire_inductance_page.h"
@@ -45,6 +46,7 @@ const std::vector<PageEntry>& PageCatalog()
         {"TS3", u"НЧ", "N13", Make<pages::LowPassPage>},
         {"TS4", u"ВЧ", "N14", Make<pages::HighPassPage>},
         {"TS5", u"Полосовой", "N15", Make<pages::BandPassPage>},
+        {"TSFilterDesign", u"Проектирование фильтра", "NFilterDesign", Make<pages::FilterDesignPage>},
         {"TS7", u"Катушка цилиндрическая однослойная", "N18", Make<pages::SingleLayerCoilPage>},
         {"TS8", u"Катушка цилиндрическая многослойная", "N19", Make<pages::MultilayerCoilPage>},
         {"TS10", u"Индуктивность провода", "N25", Make<pages::WireInductancePage>},

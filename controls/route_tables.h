@@ -39,7 +39,7 @@ private:
 struct RouteTables {
     RouteTable edits;     // text changed: QLineEdit (filtered unless a search edit)
     RouteTable buttons;   // click: the "Очистить" buttons
-    RouteTable combos;    // item chosen: QComboBox; toggled: QCheckBox
+    RouteTable combos;    // item chosen: QComboBox; toggled: QCheckBox; value changed: QSpinBox
     RouteTable options;   // checked item changed: radio group QGroupBox, QRadioButton, QCheckBox
     RouteTable grids;     // mouse button released: QAbstractItemView
     RouteTable swatches;  // mouse button pressed: controls::ColourSwatch

@@ -4,8 +4,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-  qt6-translations-l10n qt6-qpa-plugins libqt6svg6 libgl-dev libglx-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
+  qt6-translations-l10n qt6-qpa-plugins libqt6svg6 libqt6charts6 libgl-dev libglx-dev
   fonts-dejavu-core python3
 )
 packages+=("$@")

@@ -36,6 +36,7 @@ const Page Ammeter{"N39", "TS24", {"click RshButton1"}};
 const Page Voltmeter{"N40", "TS25", {"click RoButton1"}};
 const Page Extended{"N8", "TS26", {"click TS26Button1", "click TS26Button2", "click TS26Button3", "uncheck TS26ChB1"}};
 const Page StandardValues{"NESeries", "TSESeries", {"click ESButton"}};
+const Page Designer{"NFilterDesign", "TSFilterDesign", {"click FDButton"}};
 
 void Columns()
 {
@@ -249,6 +250,20 @@ void EveryPageTest::bothSeparators_data()
          "contains ESTable E96 | 69,8 Ом | 71,5 Ом | 69,8 Ом | −0,29 %", "choose ESUnit пФ", "type ESValue 2533.03",
          "text ESValue 2533,03", "contains ESTable E24 | 2,4 нФ | 2,7 нФ | 2,4 нФ | −5,25 %",
          "contains ESTable E96 | 2,49 нФ | 2,55 нФ | 2,55 нФ | +0,67 %"});
+    // The designer: the parts listed, and the losses plotted from them (frequencies in МГц).
+    Row("filter designer: Butterworth 5 П 30 MHz, point", Designer, point,
+        {"cell FDElements 0 0 C1", "cell FDElements 0 1 к земле", "cell FDElements 0 2 65.58 пФ",
+         "cell FDElements 1 2 0.4292 мкГн", "cell FDElements 2 2 212.2 пФ", "cell FDElements 4 2 65.58 пФ",
+         "curve FDPlot 0 29.999 30.001 3.005 3.015", "curve FDPlot 0 59.6 60.4 29.7 30.5",
+         "copied FDElements L2\tв линии\t0.4292 мкГн\t0.4292 мкГн", "saved FDPlot png", "saved FDPlot svg",
+         "choose FDSeries E24", "cell FDElements 0 3 68 пФ", "curve FDPlot 1 29.999 30.001 2 4.5"});
+    Row("filter designer: Chebyshev 0.1 dB 5 П 30 MHz, comma", Designer, comma,
+        {"choose FDResponse Чебышев", "type FDRipple 0.1", "text FDRipple 0,1", "cell FDElements 0 2 121,7 пФ",
+         "cell FDElements 1 2 0,3637 мкГн", "cell FDElements 2 2 209,6 пФ", "curve FDPlot 0 0 30.001 0 0.1001"});
+    Row("filter designer: band-pass Butterworth 3, 3.5 to 3.8 MHz, comma", Designer, comma,
+        {"choose FDKind Полосовой", "spin FDOrder 3", "type FDF1 3,5", "type FDF2 3,8", "rows FDElements 6",
+         "cell FDElements 0 1 к земле ∥ C1", "cell FDElements 3 1 в линии + L2",
+         "curve FDPlot 0 3.4999 3.5001 2.96 3.06", "curve FDPlot 0 3.7999 3.8001 2.96 3.06"});
 }
 
 void EveryPageTest::badNumberReportedOnce_data()
@@ -345,6 +360,13 @@ void EveryPageTest::badNumberReportedOnce_data()
     Row("standard values", StandardValues,
         {"type ESValue 70", "remember ESTable", "insert ESValue 1 -", "text ESValue 7-0", "errors 1 7-0",
          "same ESTable"});
+    Row("filter designer: refused inputs turn red and the last design stays", Designer,
+        {"overtype FDImpedance 0", "red FDImpedance", "hint FDImpedance Сопротивление должно быть больше нуля",
+         "cell FDElements 0 2 65.58 пФ", "type FDImpedance 50", "insert FDImpedance 0 -", "text FDImpedance -50", "red FDImpedance", "type FDImpedance 50",
+         "colour FDImpedance window", "choose FDKind Режекторный", "type FDF2 20", "red FDF2",
+         "type FDF2 40", "colour FDF2 window", "choose FDResponse Чебышев", "type FDRipple 0", "red FDRipple",
+         "type FDRipple 0.5", "spin FDOrder 4", "red FDOrder", "spin FDOrder 5", "insert FDF1 1 -", "errors 1 «3-0»", "type FDF1 30",
+         "rows FDElements 10", "choose FDKind НЧ", "type FDRipple 0.1"});
 }
 
 void EveryPageTest::clearRestores_data()

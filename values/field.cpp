@@ -5,6 +5,7 @@
 #include "values/update_guard.h"
 
 #include <QApplication>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -236,6 +237,24 @@ void ClearUnsolvable(QLineEdit* edit)
 {
     if (const auto colour = ForgetLook(edit))
         SetFieldColour(edit, *colour);
+}
+
+void ShowUnsolvable(QAbstractSpinBox* box, const QString& reason)
+{
+    RememberLook(box, box->palette().color(QPalette::Base));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, InvalidColour);
+    box->setPalette(palette);
+    box->setToolTip(reason);
+}
+
+void ClearUnsolvable(QAbstractSpinBox* box)
+{
+    if (const auto colour = ForgetLook(box)) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, *colour);
+        box->setPalette(palette);
+    }
 }
 
 void ClearUnsolvable(QLabel* label)

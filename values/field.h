@@ -6,6 +6,7 @@
 
 #include <QColor>
 
+class QAbstractSpinBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -69,7 +70,9 @@ void WriteGuarded(QLineEdit* edit, const QString& text);
 QString UnsolvableReason(const ArithmeticError& fault);
 void ShowUnsolvable(QLineEdit* edit, const QString& reason);
 void ShowUnsolvable(QLabel* label, const QString& reason);
+void ShowUnsolvable(QAbstractSpinBox* box, const QString& reason);
 void ClearUnsolvable(QLineEdit* edit);
+void ClearUnsolvable(QAbstractSpinBox* box);
 void ClearUnsolvable(QLabel* label);
 bool IsUnsolvable(const QWidget* control);
 

@@ -1,12 +1,23 @@
 #include "support/page_script.h"
 
 #include "support/page_state.h"
+#include "pages/circuits/filter_plot.h"
 #include "values/number_text.h"
 
 #include <QAbstractButton>
 #include <QHash>
 #include <QAbstractItemView>
+#include <QAbstractItemModel>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QChartView>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineSeries>
+#include <QTableView>
+#include <QImage>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <cmath>
 
@@ -128,6 +139,58 @@ QString RunSteps(PageFixture& page, const QString& sheet, const QStringList& ste
         } else if (verb == u"checked" || verb == u"unchecked") {
             if (page.find<QAbstractButton>(name)->isChecked() != (verb == u"checked"))
                 return fail(verb == u"checked" ? "unchecked" : "checked");
+        } else if (verb == u"spin") {
+            auto* box = page.find<QAbstractSpinBox>(name);
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, rest);
+        } else if (verb == u"red" && page.window()->findChild<QAbstractSpinBox*>(name)) {
+            const QColor shown = page.find<QAbstractSpinBox>(name)->palette().color(QPalette::Base);
+            if (shown != Red)
+                return fail(shown.name());
+        } else if (verb == u"cell") {
+            // "cell T row column text"
+            const QAbstractItemModel* model = page.find<QTableView>(name)->model();
+            const QModelIndex index = model->index(rest.section(u' ', 0, 0).toInt(), rest.section(u' ', 1, 1).toInt());
+            const QString shown = model->data(index).toString();
+            if (shown != rest.section(u' ', 2))
+                return fail(shown);
+        } else if (verb == u"rows") {
+            const int rows = page.find<QTableView>(name)->model()->rowCount();
+            if (rows != rest.toInt())
+                return fail(QString::number(rows));
+        } else if (verb == u"curve") {
+            // "curve P series from to low high": every point plotted from..to lies in low..high, and one at least
+            const QList<QAbstractSeries*> all = page.find<QChartView>(name)->chart()->series();
+            const auto* series = qobject_cast<QLineSeries*>(all.value(rest.section(u' ', 0, 0).toInt()));
+            const double from = rest.section(u' ', 1, 1).toDouble(), to = rest.section(u' ', 2, 2).toDouble();
+            const double low = rest.section(u' ', 3, 3).toDouble(), high = rest.section(u' ', 4, 4).toDouble();
+            int inside = 0;
+            for (const QPointF& point : series ? series->points() : QList<QPointF>()) {
+                if (point.x() < from || point.x() > to)
+                    continue;
+                ++inside;
+                if (point.y() < low || point.y() > high || !series->isVisible())
+                    return fail(QStringLiteral("%1 at %2").arg(point.y()).arg(point.x()));
+            }
+            if (inside == 0)
+                return fail(QStringLiteral("no point"));
+        } else if (verb == u"saved") {
+            // "saved P suffix": the plot written to a file of that kind, read back
+            const QTemporaryDir folder;
+            const QString path = folder.filePath(QStringLiteral("plot.") + rest);
+            QImage image;
+            if (!page.find<pages::FilterPlot>(name)->savePicture(path) || !image.load(path) || image.width() < 100)
+                return fail(QStringLiteral("no picture"));
+        } else if (verb == u"copied") {
+            QGuiApplication::clipboard()->clear();
+            for (QAction* action : page.find<QWidget>(name)->actions()) {
+                if (action->shortcut() == QKeySequence(QKeySequence::Copy))
+                    action->trigger();
+            }
+            const QString copied = QGuiApplication::clipboard()->text();
+            if (!copied.contains(rest))
+                return fail(copied);
         } else if (verb == u"solved" || verb == u"input" || verb == u"red" || verb == u"readonly" || verb == u"editable") {
             const QLineEdit* edit = page.edit(name);
             const bool holds = verb == u"solved" ? IsSolved(edit)

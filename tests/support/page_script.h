@@ -31,6 +31,12 @@ namespace testing {
 //   reason X text     the reason a red X gives ("" while not red)
 //   picture L name    the picture label L shows
 //   errors n [part]   n reports since the last check, the first holding part
+//   spin S n          type n into a spin box   red S  a spin box's red state too
+//   cell T r c text   table cell shows text    rows T n  the table has n rows
+//   curve P i from to low high   every point of the chart's series i plotted
+//                     between the frequencies lies between the losses
+//   saved P suffix    the plot saves a picture (png, svg) that reads back
+//   copied W part     W's copy action puts a text holding part on the clipboard
 //   start             the page is back as it was when the steps began
 //                     (what its Clear keeps aside)
 // X is an edit, a label, a combo (its current item) or a grid (its rows, cells
