@@ -5,6 +5,8 @@
 
 #include <QLineEdit>
 
+#include <utility>
+
 namespace pages {
 
 // A read-out beside a page's own fields: a read-only edit that shows a
@@ -21,6 +23,16 @@ bool ShowReadOut(QLineEdit* readOut, Computation&& compute)
 inline void ClearReadOut(QLineEdit* readOut)
 {
     values::ShowResult(readOut, values::WindowColour(), true, 0);
+}
+
+// The figure while its inputs are known, the flat "0" while they are not.
+template <class Computation>
+void ShowReadOutWhen(bool known, QLineEdit* readOut, Computation&& compute)
+{
+    if (known)
+        ShowReadOut(readOut, std::forward<Computation>(compute));
+    else
+        ClearReadOut(readOut);
 }
 
 } // namespace pages

@@ -73,7 +73,8 @@ void PaintField(QLineEdit* edit, const QColor& colour)
 // show only its end.
 void ShowLeadingDigits(QLineEdit* edit)
 {
-    edit->setCursorPosition(0);
+    if (edit->cursorPosition() != 0)
+        edit->setCursorPosition(0);
 }
 
 } // namespace

@@ -20,8 +20,16 @@ namespace {
 
 // The combo is kept by name: a name cannot dangle.
 constexpr char kUnitCombo[] = "unitCombo";
-// The tooltip the layout gave the field, kept for when it is an input again.
+// The tooltip the layout gave the field, kept while the value lines are shown.
 constexpr char kDesignTip[] = "designToolTip";
+const QString kComputedLead = QStringLiteral("Вычислено: ");
+const QString kFixedLine = QStringLiteral("Только для показа: это поле не вводится");
+
+// Whether the tooltip carries the value lines on top of the layout's hint.
+bool Expanded(const QString& tip)
+{
+    return tip.contains(kComputedLead) || tip.contains(kFixedLine);
+}
 
 struct CaptionParts {
     QString name;
@@ -145,19 +153,14 @@ void DescribeField(QLineEdit* edit)
 {
     if (IsUnsolvable(edit))
         return;
-    QVariant design = edit->property(kDesignTip);
-    if (!design.isValid()) {
-        design = edit->toolTip();
-        edit->setProperty(kDesignTip, design);
-    }
     const FieldState state = FieldStateOf(edit);
     SetFixedLook(edit, state == FieldState::Fixed);
     if (state == FieldState::Invalid)
         return;
     // The value lines wait for the tooltip to be shown (ShowFieldDescription):
     // formatting them at every write would cost more than the computation.
-    if (const QString tip = design.toString(); tip != edit->toolTip())
-        edit->setToolTip(tip);
+    if (Expanded(edit->toolTip()))
+        edit->setToolTip(edit->property(kDesignTip).toString());
 }
 
 void ShowFieldDescription(QLineEdit* edit)
@@ -167,14 +170,16 @@ void ShowFieldDescription(QLineEdit* edit)
     const FieldState state = FieldStateOf(edit);
     if (state != FieldState::Result && state != FieldState::Fixed)
         return;
+    if (!Expanded(edit->toolTip()))
+        edit->setProperty(kDesignTip, edit->toolTip());
     QStringList lines;
     const QString design = edit->property(kDesignTip).toString();
     if (!design.isEmpty())
         lines << design;
     if (state == FieldState::Result) {
-        AddValueLines(lines, QStringLiteral("Вычислено: "), edit);
+        AddValueLines(lines, kComputedLead, edit);
     } else {
-        lines << QStringLiteral("Только для показа: это поле не вводится");
+        lines << kFixedLine;
         if (ShownNumber(edit).value_or(0) != 0)
             AddValueLines(lines, QStringLiteral("Значение: "), edit);
     }

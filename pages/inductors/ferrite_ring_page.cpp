@@ -130,22 +130,14 @@ void FerriteRingPage::ShowDetails()
     const Real measured = values::ReadValue(ui->LTorMeasuredL);
     const bool ring = Dn > Dv && Dv > 0 && H > 0;
 
-    if (ring && M > 0)
-        ShowReadOut(ui->LTorAL, [&] { return engineering::ToroidInductanceFactor(M, Dn, Dv, H); });
-    else
-        ClearReadOut(ui->LTorAL);
-    if (ring && M > 0 && W > 0)
-        ShowReadOut(ui->LTorExactL, [&] { return engineering::ToroidInductance(W, M, Dn, Dv, H); });
-    else
-        ClearReadOut(ui->LTorExactL);
-    if (catalogFactor > 0 && wanted > 0)
-        ShowReadOut(ui->LTorCatalogW, [&] { return engineering::TurnsForInductance(wanted, catalogFactor); });
-    else
-        ClearReadOut(ui->LTorCatalogW);
-    if (ring && W > 0 && measured > 0)
-        ShowReadOut(ui->LTorMeasuredM, [&] { return engineering::ToroidPermeability(measured, W, Dn, Dv, H); });
-    else
-        ClearReadOut(ui->LTorMeasuredM);
+    ShowReadOutWhen(ring && M > 0, ui->LTorAL,
+                    [&] { return engineering::ToroidInductanceFactor(M, Dn, Dv, H); });
+    ShowReadOutWhen(ring && M > 0 && W > 0, ui->LTorExactL,
+                    [&] { return engineering::ToroidInductance(W, M, Dn, Dv, H); });
+    ShowReadOutWhen(catalogFactor > 0 && wanted > 0, ui->LTorCatalogW,
+                    [&] { return engineering::TurnsForInductance(wanted, catalogFactor); });
+    ShowReadOutWhen(ring && W > 0 && measured > 0, ui->LTorMeasuredM,
+                    [&] { return engineering::ToroidPermeability(measured, W, Dn, Dv, H); });
 }
 
 void FerriteRingPage::Clear()

@@ -103,10 +103,7 @@ void QuenchingCapacitorPage::ShowRating()
 {
     const double supply = SolvedField == Uv ? solvedValue_
                                             : values::ReadValue(ui->CDUv, values::UnitScale(ui->CDCBUv, kKinds[Uv]));
-    if (supply > 0)
-        ShowReadOut(ui->CDRating, [&] { return engineering::DropperVoltageRating(supply); });
-    else
-        ClearReadOut(ui->CDRating);
+    ShowReadOutWhen(supply > 0, ui->CDRating, [&] { return engineering::DropperVoltageRating(supply); });
 }
 
 void QuenchingCapacitorPage::Clear()
