@@ -108,15 +108,7 @@ void ExtendedCircuitGroup::takeInductanceUnit()
 
 void ExtendedCircuitGroup::followInductanceUnit(const QString& unit, const extended::UnitValue& partner, bool computed)
 {
-    using namespace extended;
-    WriteUnit(ui_.TS26LCB, unit);
-    double microhenries = kL_;
-    TakeUnit(ui_.TS26LCB, InductanceMicrohenries(), microhenries, Hint::Keep);
-    if (!IsEmpty(partner.edit))
-        PassQuantity(partner, {ui_.TS26L, microhenries});
-    else if (computed)
-        Reexpress(ui_.TS26L, kL_, microhenries);
-    kL_ = microhenries;
+    extended::FollowUnit(ui_.TS26LCB, extended::InductanceMicrohenries(), ui_.TS26L, kL_, unit, partner, computed);
 }
 
 void ExtendedCircuitGroup::followFrequencyUnit(const QString& unit)

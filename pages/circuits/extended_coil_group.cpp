@@ -102,15 +102,7 @@ void ExtendedCoilGroup::takeInductanceUnit()
 
 void ExtendedCoilGroup::followInductanceUnit(const QString& unit, const extended::UnitValue& partner, bool computed)
 {
-    using namespace extended;
-    WriteUnit(ui_.TS26LlCB, unit);
-    double microhenries = kLl_;
-    TakeUnit(ui_.TS26LlCB, InductanceMicrohenries(), microhenries, Hint::Keep);
-    if (!IsEmpty(partner.edit))
-        PassQuantity(partner, {ui_.TS26Ll, microhenries});
-    else if (computed)
-        Reexpress(ui_.TS26Ll, kLl_, microhenries);
-    kLl_ = microhenries;
+    extended::FollowUnit(ui_.TS26LlCB, extended::InductanceMicrohenries(), ui_.TS26Ll, kLl_, unit, partner, computed);
 }
 
 template <class Formula>

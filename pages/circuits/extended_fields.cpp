@@ -143,4 +143,17 @@ void RescaleField(QComboBox* combo, const UnitTable& table, QLineEdit* edit, dou
     scale = next;
 }
 
+void FollowUnit(QComboBox* combo, const UnitTable& table, QLineEdit* edit, double& scale, const QString& unit,
+                const UnitValue& partner, bool computed)
+{
+    WriteUnit(combo, unit);
+    double next = scale;
+    TakeUnit(combo, table, next, Hint::Keep);
+    if (!IsEmpty(partner.edit))
+        PassQuantity(partner, {edit, next});
+    else if (computed)
+        Reexpress(edit, scale, next);
+    scale = next;
+}
+
 } // namespace pages::extended

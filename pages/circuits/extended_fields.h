@@ -55,6 +55,11 @@ bool Reexpress(QLineEdit* edit, double before, double after);
 // quantity in the new unit, a typed one is read anew in it.
 void RescaleField(QComboBox* combo, const UnitTable& table, QLineEdit* edit, double& scale, bool computed);
 
+// The combo takes the unit the partner group chose: the partner's value is
+// passed over when it has one, else a computed value keeps its quantity.
+void FollowUnit(QComboBox* combo, const UnitTable& table, QLineEdit* edit, double& scale, const QString& unit,
+                const UnitValue& partner, bool computed);
+
 // True when the edit's number is 0 (a text that is no number counts as given).
 bool IsEmpty(const QLineEdit* edit);
 
