@@ -38,10 +38,11 @@ QString Decibels(double loss)
 
 } // namespace
 
-FilterPlot::FilterPlot(QWidget* parent) : QChartView(parent)
+// Given the chart at construction, the view owns it; a view made without one
+// builds a default chart that setChart() would orphan.
+FilterPlot::FilterPlot(QWidget* parent) : QChartView(new QChart, parent)
 {
-    auto* chart = new QChart;
-    setChart(chart); // the view owns it
+    QChart* chart = this->chart();
     setRenderHint(QPainter::Antialiasing);
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->setBackgroundRoundness(0);
