@@ -5,6 +5,7 @@
 #include "controls/labelled_edit.h"
 #include "engineering/filter_response.h"
 #include "pages/circuits/filter_elements.h"
+#include "pages/circuits/filter_plot.h"
 #include "values/field.h"
 #include "values/number_text.h"
 #include "values/numeric_filter.h"
@@ -16,6 +17,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <optional>
@@ -132,6 +134,7 @@ void FilterDesignPage::Clear()
 // and the design they give; the first opening starts with 0.1 dB of ripple.
 void FilterDesignPage::OnOpen()
 {
+    plot();
     if (!shown_)
         values::WriteGuarded(ui->FDRipple, values::FormatNumber(0.1));
     {
@@ -247,8 +250,22 @@ void FilterDesignPage::showDesign(const Request& request, const Ladder& ladder)
     response.unitSymbol = values::UnitSymbol({values::UnitKind::F, std::size_t(unitIndex)});
     elements_->show(std::move(elements), response.seriesName);
     ui->FDSchematic->showLadder(ladder);
-    ui->FDPlot->showResponse(std::move(response));
+    plot()->showResponse(std::move(response));
     shown_ = true;
+}
+
+// A chart builds a whole graphics scene: made when the page first opens,
+// not while the program starts.
+FilterPlot* FilterDesignPage::plot()
+{
+    if (!plot_) {
+        plot_ = new FilterPlot(ui->FDPlotArea);
+        plot_->setObjectName(QStringLiteral("FDPlot"));
+        auto* layout = new QVBoxLayout(ui->FDPlotArea);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(plot_);
+    }
+    return plot_;
 }
 
 void FilterDesignPage::copyElements() const

@@ -12,6 +12,7 @@ class FilterDesignPage;
 namespace pages {
 
 class FilterElementsModel;
+class FilterPlot;
 
 // A ladder filter of several sections designed from its kind, response,
 // order, impedance and frequencies: its parts exact and snapped to a
@@ -37,9 +38,11 @@ private:
     void clearRefusal();
     void showDesign(const engineering::filter::Request& request, const engineering::filter::Ladder& ladder);
     void copyElements() const;
+    FilterPlot* plot();
 
     std::unique_ptr<Ui::FilterDesignPage> ui;
     FilterElementsModel* elements_;
+    FilterPlot* plot_ = nullptr;
     bool shown_ = false;
 };
 
