@@ -3,7 +3,6 @@
 // and get the inputs back).
 
 #include "engineering/errors.h"
-#include "engineering/coils.h"
 #include "engineering/filter_sections.h"
 #include "engineering/oscillating_circuit.h"
 
@@ -51,10 +50,6 @@ private slots:
     void wave();
     void filterSection_data();
     void filterSection();
-    void coil_data();
-    void coil();
-    void turnToTurnCoil_data();
-    void turnToTurnCoil();
     void noAnswer_data();
     void noAnswer();
 };
@@ -142,67 +137,6 @@ void CoreCircuits::filterSection()
     NEAR(LcPartner(k, farads, fc), element, RoundTrip);
 }
 
-void CoreCircuits::coil_data()
-{
-    QTest::addColumn<double>("turns");
-    QTest::addColumn<double>("diameter");  // mm, former plus wire
-    QTest::addColumn<double>("length");    // mm
-    QTest::addColumn<double>("microhenries");
-    QTest::addColumn<double>("within");
-    QTest::newRow("10 turns, Dк 10 + Dп 1, J 10: 0.803453 µH") << 10.0 << 11.0 << 10.0 << 0.803453 << SixDigits;
-    QTest::newRow("J/D = 0.45, 30 turns on 20 mm: 19.7802 µH") << 30.0 << 20.0 << 9.0 << 19.7802 << SixDigits;
-    // Wheeler's own inch formula r²N²/(9r + 10l) gives these; the rounded
-    // metric form keeps within 1.5 % of it.
-    QTest::newRow("Wheeler: 10 turns, 1 in by 1 in: 1.72414 µH") << 10.0 << 25.4 << 25.4 << 1.72414 << 0.015;
-    QTest::newRow("Wheeler: 20 turns, 1 in by 2 in: 4.08163 µH") << 20.0 << 25.4 << 50.8 << 4.08163 << 0.015;
-}
-
-void CoreCircuits::coil()
-{
-    using namespace engineering;
-    QFETCH(double, turns);
-    QFETCH(double, diameter);
-    QFETCH(double, length);
-    QFETCH(double, microhenries);
-    QFETCH(double, within);
-    // The whole mean diameter given as the former's, with no wire.
-    const Real l = SingleLayerInductance(turns, diameter, 0, length);
-    NEAR(l, microhenries, within);
-    NEAR(SingleLayerTurns(l, diameter, 0, length), turns, RoundTrip);
-    NEAR(SingleLayerFormerDiameter(turns, 0, length, l), diameter, RoundTrip);
-    // J = 0.001·D²·W²/L − 0.46·D loses a digit to the subtraction at short
-    // coils, which long double has to spare.
-    NEAR(SingleLayerLength(turns, diameter, 0, l), length, RoundTrip);
-}
-
-void CoreCircuits::turnToTurnCoil_data()
-{
-    QTest::addColumn<double>("turns");
-    QTest::addColumn<double>("former");  // mm
-    QTest::addColumn<double>("wire");    // mm
-    QTest::addColumn<double>("microhenries");
-    QTest::newRow("10 turns of 1 mm on 10 mm: 0.803453 µH, J 10") << 10.0 << 10.0 << 1.0 << 0.803453;
-    QTest::newRow("25 turns of 0.3 mm on 6 mm: 2.38568 µH") << 25.0 << 6.0 << 0.3 << 2.38568;
-    QTest::newRow("100 turns of 0.5 mm on 30 mm: 145.283 µH") << 100.0 << 30.0 << 0.5 << 145.283;
-}
-
-void CoreCircuits::turnToTurnCoil()
-{
-    using namespace engineering;
-    QFETCH(double, turns);
-    QFETCH(double, former);
-    QFETCH(double, wire);
-    QFETCH(double, microhenries);
-    const Real length = CloseWoundLength(turns, wire);
-    const Real l = SingleLayerInductance(turns, former, wire, length);
-    NEAR(l, microhenries, SixDigits);
-    NEAR(CloseWoundTurns(l, former, wire), turns, RoundTrip);
-    NEAR(CloseWoundWireDiameter(turns, former, l), wire, RoundTrip);
-    NEAR(SingleLayerFormerDiameter(turns, wire, length, l), former, RoundTrip);
-    // The length the winding takes never counts as too short for its own turns.
-    QVERIFY(TurnsFit(turns, wire, static_cast<double>(length)));
-}
-
 void CoreCircuits::noAnswer_data()
 {
     QTest::addColumn<std::function<Real()>>("formula");
@@ -215,9 +149,6 @@ void CoreCircuits::noAnswer_data()
     row("partner at 0 Hz", [] { return ResonantPartner(1e-6L, 0); }, Kind::DivisionByZero);
     row("RC cut-off without R", [] { return RcCutOff(0, 1e-9L); }, Kind::DivisionByZero);
     row("wavelength of 0 Hz", [] { return Wavelength(0); }, Kind::DivisionByZero);
-    row("turns of a coil without diameter", [] { return SingleLayerTurns(1, 0, 0, 10); }, Kind::DivisionByZero);
-    row("turns for a negative L", [] { return SingleLayerTurns(-1, 11, 0, 10); }, Kind::NegativeRoot);
-    row("wire too thick for any L this small", [] { return CloseWoundWireDiameter(10, 100, 0.001L); }, Kind::NegativeRoot);
 }
 
 void CoreCircuits::noAnswer()

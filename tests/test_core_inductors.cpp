@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 using namespace engineering;
 
@@ -137,6 +138,33 @@ void CoreInductorsTest::coils_data()
     Fault("single layer with Dк + Dп = 0", [] { return SingleLayerInductance(10, 1, -1, 5); }, Kind::DivisionByZero);
     Fault("close wound 10 turns on 10 mm for 0.19 µH: no wire gives so little",
           [] { return CloseWoundWireDiameter(10, 10, 0.19L); }, Kind::NegativeRoot);
+    Fault("turns of a coil without diameter", [] { return SingleLayerTurns(1, 0, 0, 10); }, Kind::DivisionByZero);
+    Fault("turns for a negative L", [] { return SingleLayerTurns(-1, 11, 0, 10); }, Kind::NegativeRoot);
+    Fault("wire too thick for any L this small", [] { return CloseWoundWireDiameter(10, 100, 0.001L); },
+          Kind::NegativeRoot);
+
+    // Page-checked coils (six digits) and Wheeler's own inch formula
+    // r²N²/(9r + 10l), which the rounded metric form keeps within 1.5 %.
+    for (const auto& [name, W, Dk, Dp, J, microhenries, within] : {
+             std::tuple{"10 turns, Dк 10 + Dп 1, J 10: 0.803453 µH", 10, 10.0L, 1.0L, 10.0L, 0.803453L, 5e-6},
+             std::tuple{"J/D = 0.45, 30 turns on 20 mm: 19.7802 µH", 30, 19.0L, 1.0L, 9.0L, 19.7802L, 5e-6},
+             std::tuple{"Wheeler: 10 turns, 1 in by 1 in: 1.72414 µH", 10, 24.4L, 1.0L, 25.4L, 1.72414L, 0.015},
+             std::tuple{"Wheeler: 20 turns, 1 in by 2 in: 4.08163 µH", 20, 24.4L, 1.0L, 50.8L, 4.08163L, 0.015}}) {
+        const QByteArray coil(name);
+        Row(coil, [=] { return SingleLayerInductance(W, Dk, Dp, J); }, microhenries, within);
+        SingleLayerRoundTrips(coil, W, Dk, Dp, J);
+    }
+    for (const auto& [name, W, Dk, Dp, microhenries] : {
+             std::tuple{"close wound 10 × 1 mm on 10 mm: 0.803453 µH", 10, 10.0L, 1.0L, 0.803453L},
+             std::tuple{"close wound 25 × 0.3 mm on 6 mm: 2.38568 µH", 25, 6.0L, 0.3L, 2.38568L},
+             std::tuple{"close wound 100 × 0.5 mm on 30 mm: 145.283 µH", 100, 30.0L, 0.5L, 145.283L}}) {
+        const QByteArray coil(name);
+        Row(coil, [=] { return SingleLayerInductance(W, Dk, Dp, CloseWoundLength(W, Dp)); }, microhenries, 5e-6);
+        CloseWoundRoundTrips(coil, W, Dk, Dp);
+        // The length the winding takes never counts as too short for its own turns.
+        Row(coil + ": fits its own length",
+            [=] { return Real(TurnsFit(W, Dp, static_cast<double>(CloseWoundLength(W, Dp)))); }, 1);
+    }
 
     // Nagaoka's tables: K = 0.6884 for D/l = 1, 0.5255 for D/l = 2.
     Row("Nagaoka coefficient, D = l", [] { return NagaokaCoefficient(7, 7); }, 0.6884, 1e-4);
