@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <tuple>
 
 using namespace engineering;
 
@@ -145,25 +144,28 @@ void CoreInductorsTest::coils_data()
 
     // Page-checked coils (six digits) and Wheeler's own inch formula
     // r²N²/(9r + 10l), which the rounded metric form keeps within 1.5 %.
-    for (const auto& [name, W, Dk, Dp, J, microhenries, within] : {
-             std::tuple{"10 turns, Dк 10 + Dп 1, J 10: 0.803453 µH", 10, 10.0L, 1.0L, 10.0L, 0.803453L, 5e-6},
-             std::tuple{"J/D = 0.45, 30 turns on 20 mm: 19.7802 µH", 30, 19.0L, 1.0L, 9.0L, 19.7802L, 5e-6},
-             std::tuple{"Wheeler: 10 turns, 1 in by 1 in: 1.72414 µH", 10, 24.4L, 1.0L, 25.4L, 1.72414L, 0.015},
-             std::tuple{"Wheeler: 20 turns, 1 in by 2 in: 4.08163 µH", 20, 24.4L, 1.0L, 50.8L, 4.08163L, 0.015}}) {
-        const QByteArray coil(name);
-        Row(coil, [=] { return SingleLayerInductance(W, Dk, Dp, J); }, microhenries, within);
-        SingleLayerRoundTrips(coil, W, Dk, Dp, J);
+    struct Coil {
+        const char* name;
+        Real W, Dk, Dp, J, microhenries;
+        double within;
+    };
+    for (const Coil& c : {Coil{"10 turns, Dк 10 + Dп 1, J 10: 0.803453 µH", 10, 10, 1, 10, 0.803453L, 5e-6},
+                          Coil{"J/D = 0.45, 30 turns on 20 mm: 19.7802 µH", 30, 19, 1, 9, 19.7802L, 5e-6},
+                          Coil{"Wheeler: 10 turns, 1 in by 1 in: 1.72414 µH", 10, 24.4L, 1, 25.4L, 1.72414L, 0.015},
+                          Coil{"Wheeler: 20 turns, 1 in by 2 in: 4.08163 µH", 20, 24.4L, 1, 50.8L, 4.08163L, 0.015}}) {
+        Row(c.name, [c] { return SingleLayerInductance(c.W, c.Dk, c.Dp, c.J); }, c.microhenries, c.within);
+        SingleLayerRoundTrips(c.name, c.W, c.Dk, c.Dp, c.J);
     }
-    for (const auto& [name, W, Dk, Dp, microhenries] : {
-             std::tuple{"close wound 10 × 1 mm on 10 mm: 0.803453 µH", 10, 10.0L, 1.0L, 0.803453L},
-             std::tuple{"close wound 25 × 0.3 mm on 6 mm: 2.38568 µH", 25, 6.0L, 0.3L, 2.38568L},
-             std::tuple{"close wound 100 × 0.5 mm on 30 mm: 145.283 µH", 100, 30.0L, 0.5L, 145.283L}}) {
-        const QByteArray coil(name);
-        Row(coil, [=] { return SingleLayerInductance(W, Dk, Dp, CloseWoundLength(W, Dp)); }, microhenries, 5e-6);
-        CloseWoundRoundTrips(coil, W, Dk, Dp);
+    for (const Coil& c : {Coil{"close wound 10 × 1 mm on 10 mm: 0.803453 µH", 10, 10, 1, 0, 0.803453L, 5e-6},
+                          Coil{"close wound 25 × 0.3 mm on 6 mm: 2.38568 µH", 25, 6, 0.3L, 0, 2.38568L, 5e-6},
+                          Coil{"close wound 100 × 0.5 mm on 30 mm: 145.283 µH", 100, 30, 0.5L, 0, 145.283L, 5e-6}}) {
+        const QByteArray coil(c.name);
+        Row(coil, [c] { return SingleLayerInductance(c.W, c.Dk, c.Dp, CloseWoundLength(c.W, c.Dp)); }, c.microhenries,
+            c.within);
+        CloseWoundRoundTrips(coil, c.W, c.Dk, c.Dp);
         // The length the winding takes never counts as too short for its own turns.
         Row(coil + ": fits its own length",
-            [=] { return Real(TurnsFit(W, Dp, static_cast<double>(CloseWoundLength(W, Dp)))); }, 1);
+            [c] { return Real(TurnsFit(c.W, c.Dp, static_cast<double>(CloseWoundLength(c.W, c.Dp)))); }, 1);
     }
 
     // Nagaoka's tables: K = 0.6884 for D/l = 1, 0.5255 for D/l = 2.
